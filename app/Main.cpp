@@ -1,0 +1,16 @@
+// Program entry.
+#include "app/PlayerApp.h"
+
+#include <windows.h>
+
+namespace {
+// The one application object, built during static initialisation.
+CPlayerApp theApp;
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    // Never load a DLL from the current folder (for example a music folder the program was
+    // started from): take it out of the search path before anything else loads one.
+    ::SetDllDirectoryA("");
+    return theApp.Run(instance, commandLine);
+}

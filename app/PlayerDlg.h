@@ -1,0 +1,139 @@
+// The main window: the skinned player and the owner of everything else.
+//
+// It owns the playlist, the use of the decoder library, the two companion windows, the playlist
+// editor while it is open, the popup menu and every GDI object of the skin. Its member
+// functions are spread over the folders by subject: life cycle and settings here in app/,
+// shape, painting and input in mainwnd/, the player controller and dropped files in playback/.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "framework/IniFile.h"
+#include "playback/Decoder.h"
+
+#include <windows.h>
+
+#include <ctime>
+#include <memory>
+#include <string>
+
+class CPlaylist;
+class CTickerDlg;
+class CMiniDlg;
+class CPlaylistDlg;
+
+// What the main window takes from outside the window system; tests substitute fakes.
+struct CPlayerEnvironment {
+    IDecoder* pDecoder = nullptr;     // the decoder library; not owned
+    fw::IIniFile* pIniFile = nullptr; // operations on the INI file; not owned
+    time_t (*pfnNow)() = nullptr;     // the clock in whole seconds
+};
+
+// The real library, the private-profile functions and the C library's clock.
+CPlayerEnvironment DefaultPlayerEnvironment();
+
+// Player control codes.
+enum : int {
+    PC_PLAYPAUSE = 1,
+    PC_STOP = 2,
+    PC_PAUSE = 3,
+    PC_RESUME = 4,
+    PC_PREV = 5,
+    PC_NEXT = 6,
+    PC_NEXTPLAY = 7,
+    PC_PREVPLAY = 8,
+    PC_PLAYCURRENT = 9,
+};
+
+// Private messages between the program's windows (all sent, never posted).
+enum : UINT {
+    WM_PLAYLIST_CURRENT = 6001,
+    WM_MINI_RESTORE = 6002,
+    WM_MINI_COMMAND = 6003,
+    WM_PLAYLIST_CLOSE = 6004,
+    WM_PLAYLIST_PLAY = 6005,
+};
+
+constexpr int kButtonCount = 7;
+
+class CPlayerDlg : public fw::CDialog {
+public:
+    explicit CPlayerDlg(fw::CDialog* pParent,
+                        const CPlayerEnvironment& env = DefaultPlayerEnvironment());
+    ~CPlayerDlg() override;
+
+    BOOL DestroyWindow() override;
+
+    // Carries out one player command (PC_*); TRUE when it acted.
+    BOOL PlayerControl(int nCode);
+    // Recomposes the skin in the back buffer with button nButton (-1: none) drawn with image
+    // nImage, and shows it.
+    void DrawSkin(int nButton, int nImage);
+    // A decoder notification, on the window thread.
+    void OnDecoderNotify(int code, int value);
+
+    BOOL LoadWindowSettings(int* pX, int* pY, int* pTopmost, int* pAutoShrink);
+    BOOL SaveWindowSettings();
+
+    // Asks "どうせすてるんでしょ？"; on Yes stops playback, ends the modal run and saves the
+    // window settings.
+    void ConfirmExit();
+
+    int m_bAutoShrink = 0;   // 0 or 8 from the INI file, 0 or 1 from the menu
+    BOOL m_bShrunk = FALSE;  // the mini window stands in for this one
+    std::string m_strIniPath;
+    CPlaylist* m_pPlaylist = nullptr; // owned; from OnInitDialog to DestroyWindow
+    HICON m_hIcon = nullptr;          // shared icon resource, not destroyed
+    time_t m_tLastAction = 0;         // the user's last action here, whole seconds
+    CTickerDlg* m_pTicker = nullptr;  // deletes itself after its window is gone
+    CMiniDlg* m_pMini = nullptr;      // deletes itself after its window is gone
+    CPlaylistDlg* m_pPlaylistDlg = nullptr; // owned while open
+    UINT_PTR m_nTimerID = 0;
+    HMENU m_pPopupMenu = nullptr; // first submenu of m_menu; not owned
+    fw::CMenu m_menu;             // IDR_POPUP; owned
+    int m_nPressed = -1;          // button region pressed and not yet released, or -1
+
+    // Skin: the background's description, the back buffer, the outline and button regions,
+    // the background and the four state images.
+    BITMAP m_bmInfo{};
+    std::unique_ptr<fw::CMemoryDC> m_pBackDC; // owned
+    fw::CBitmap m_bmpBackBuffer;               // selected into m_pBackDC while it lives
+    HGDIOBJ m_hOldBitmap = nullptr;            // what m_pBackDC held before m_bmpBackBuffer
+    HRGN m_hWindowRgn = nullptr;               // belongs to the system once SetWindowRgn took it
+    fw::CBitmap m_bmpBack;
+    fw::CRgn m_rgnButton[kButtonCount];
+    fw::CBitmap m_bmpImage[4]; // element n-1 holds image n
+
+protected:
+    const fw::MessageTable& GetMessageTable() const override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+
+private:
+    // Creation of the window's outline, button regions and skin bitmaps (on WM_CREATE).
+    void BuildRegions();
+    void CreateBackBuffer();
+    void ReleaseSkin();
+    // The companion windows (ticker, mini window) and their teardown.
+    void CreateCompanions();
+    void DestroyCompanions();
+    // Destroys and deletes the playlist editor if it is open.
+    void ClosePlaylistEditor();
+
+    CPlayerEnvironment m_env;
+    IDecoder& m_decoder;
+    fw::IIniFile& m_iniFile;
+};
+
+// The one main window, for the decoder's notification function.
+extern CPlayerDlg* g_pPlayerDlg;
+
+// Puts the always-on-top setting into effect on the main or the mini window: hides it, then
+// shows it topmost without a taskbar button (flag non-zero), or not topmost with a taskbar
+// button titled "ぴこもちＭＰ３プレーヤー" (flag zero).
+void ApplyTopmost(HWND hwnd, int nTopmost);

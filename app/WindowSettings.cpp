@@ -1,0 +1,54 @@
+// The window settings kept in the INI file, and the always-on-top switch.
+#include "app/PlayerDlg.h"
+
+#include "app/UiText.h"
+#include "playlist/IniKeys.h"
+#include "res/resource.h"
+
+#include <string>
+
+namespace {
+
+// The check flag (MF_CHECKED, 8) of a menu item, or 0; the stored form of the two options.
+int CheckFlag(HMENU menu, UINT id) {
+    const UINT state = ::GetMenuState(menu, id, MF_BYCOMMAND);
+    return state == static_cast<UINT>(-1) ? 0 : static_cast<int>(state & MF_CHECKED);
+}
+
+} // namespace
+
+BOOL CPlayerDlg::LoadWindowSettings(int* pX, int* pY, int* pTopmost, int* pAutoShrink) {
+    *pX = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kPosX);
+    *pY = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kPosY);
+    *pTopmost = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kTopmost);
+    *pAutoShrink = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kAutoShrink);
+    return TRUE;
+}
+
+BOOL CPlayerDlg::SaveWindowSettings() {
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    auto write = [this](const char* key, int value) {
+        m_iniFile.WriteString(m_strIniPath, ini::kSection, key, std::to_string(value));
+    };
+    write(ini::kPosX, rect.left);
+    write(ini::kPosY, rect.top);
+    write(ini::kTopmost, CheckFlag(m_pPopupMenu, ID_TOPMOST));
+    write(ini::kAutoShrink, CheckFlag(m_pPopupMenu, ID_AUTOSHRINK));
+    return TRUE;
+}
+
+void ApplyTopmost(HWND hwnd, int nTopmost) {
+    // The extended style may only change while the window is hidden; the Z-order call shows it.
+    ::ShowWindow(hwnd, SW_HIDE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
+    if (nTopmost) {
+        ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
+        ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    } else {
+        ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_APPWINDOW);
+        ::SetWindowTextA(hwnd, ui::kProductTitle);
+        ::SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    }
+}

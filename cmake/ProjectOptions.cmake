@@ -1,0 +1,61 @@
+# Compiler settings shared by every target of ours (not by GoogleTest).
+
+option(PLAYER_SANITIZE "Native flavour: build with AddressSanitizer and UBSan (GCC)" OFF)
+
+# player_target_defaults(<target>): warnings as errors; string literals stored as code page 932
+# (sources are UTF-8); static runtime and Windows settings on the Windows flavours.
+function(player_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
+    $<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8 -fexec-charset=CP932>)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(WIN32)
+    # The program is ANSI throughout: every text is a code page 932 byte string.
+    target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()
+
+if(PLAYER_SANITIZE AND NOT CMAKE_CROSSCOMPILING)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# player_add_test(<name> [LABELS <more labels>] SOURCES <files> LIBRARIES <libs> [TIMEOUT <s>]):
+# one GoogleTest program. Natively it is labelled "native"; on the Windows flavour it runs
+# under Wine through CMAKE_CROSSCOMPILING_EMULATOR, is labelled "wine", gets the Wine tests'
+# main() (message boxes answered by scripts, child actions) and the program's resources, and
+# holds the display, so Wine tests run one at a time beside the native ones.
+function(player_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "LABELS;SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  player_target_defaults(${name})
+  if(WIN32)
+    target_sources(${name} PRIVATE $<TARGET_OBJECTS:wine_test_main>)
+    target_link_libraries(${name} PRIVATE ${T_LIBRARIES} test_support_win GTest::gmock GTest::gtest)
+    set(test_name "win64.${name}")
+    set(labels wine ${T_LABELS})
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBRARIES} GTest::gmock GTest::gtest_main)
+    set(test_name "native.${name}")
+    set(labels native ${T_LABELS})
+  endif()
+  add_test(NAME ${test_name} COMMAND ${name} --gtest_brief=1)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${test_name} PROPERTIES LABELS "${labels}" TIMEOUT ${T_TIMEOUT})
+  if(WIN32)
+    set_tests_properties(${test_name} PROPERTIES RESOURCE_LOCK x-display)
+  endif()
+endfunction()
+
+# Windows flavours: ctest runs the test programs under Wine in this build's prefix.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  if(NOT PLAYER_WINE_ROOT)
+    set(PLAYER_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+  endif()
+  set(PLAYER_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+  configure_file(${PROJECT_SOURCE_DIR}/tools/wine/run-under-wine.in ${CMAKE_BINARY_DIR}/run-under-wine
+    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-under-wine)
+endif()

@@ -1,0 +1,68 @@
+#include "framework/IniFileWin32.h"
+
+#include <windows.h>
+
+namespace fw {
+
+int CIniFileWin32::GetInt(const std::string& path, const char* section, const char* key) {
+    return static_cast<int>(::GetPrivateProfileIntA(section, key, 0, path.c_str()));
+}
+
+std::string CIniFileWin32::GetString(const std::string& path, const char* section, const char* key,
+                                     size_t bufferSize) {
+    std::string buffer(bufferSize, '\0');
+    const DWORD n = ::GetPrivateProfileStringA(section, key, "", &buffer[0],
+                                               static_cast<DWORD>(bufferSize), path.c_str());
+    buffer.resize(n);
+    return buffer;
+}
+
+std::vector<std::string> CIniFileWin32::GetSection(const std::string& path, const char* section) {
+    // The call reports a too-small buffer by returning its size minus two; grow and retry.
+    std::string buffer(32 * 1024, '\0');
+    DWORD n = 0;
+    for (;;) {
+        n = ::GetPrivateProfileSectionA(section, &buffer[0], static_cast<DWORD>(buffer.size()),
+                                        path.c_str());
+        if (n + 2 < buffer.size() || buffer.size() >= (1u << 24)) break;
+        buffer.assign(buffer.size() * 2, '\0');
+    }
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < n) {
+        const size_t end = buffer.find('\0', start);
+        if (end == std::string::npos || end == start) break;
+        lines.push_back(buffer.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool CIniFileWin32::WriteString(const std::string& path, const char* section, const char* key,
+                                const std::string& value) {
+    return ::WritePrivateProfileStringA(section, key, value.c_str(), path.c_str()) != FALSE;
+}
+
+bool CIniFileWin32::ReplaceContents(const std::string& path, const std::string& contents) {
+    // Same folder as the target, so that the rename cannot become a copy across volumes.
+    const std::string temp = path + ".new";
+    HANDLE file = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL wrote = ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()),
+                                   &written, nullptr) &&
+                       written == contents.size();
+    // The data must be on disk before the rename makes it the file: a rename that outlives a
+    // crash must never point at an empty file.
+    const BOOL flushed = wrote && ::FlushFileBuffers(file);
+    ::CloseHandle(file);
+    if (!flushed || !::MoveFileExA(temp.c_str(), path.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileA(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace fw

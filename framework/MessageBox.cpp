@@ -1,0 +1,21 @@
+#include "framework/MessageBox.h"
+
+#include <utility>
+
+namespace fw {
+
+namespace {
+MessageBoxHandler& Handler() {
+    static MessageBoxHandler handler;
+    return handler;
+}
+} // namespace
+
+int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags) {
+    if (Handler()) return Handler()(owner, text, caption, flags);
+    return ::MessageBoxA(owner, text, caption, flags);
+}
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
+
+} // namespace fw

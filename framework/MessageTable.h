@@ -1,0 +1,140 @@
+// Per-class message tables.
+//
+// A window class lists the messages it handles as a plain array, one line per message:
+//
+//     {WM_PAINT,   &Route<WM_PAINT,   &CPlayerDlg::OnPaint>},        // void OnPaint()
+//     {WM_TIMER,   &Route<WM_TIMER,   &CPlayerDlg::OnTimer>},        // void OnTimer(UINT_PTR id)
+//
+// Each Route instantiation is an ordinary function that unpacks wParam/lParam for its message
+// (the Crack<> specialisations below are the only place where that happens) and calls the
+// handler with typed arguments. A handler with the wrong signature does not compile.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h> // HDROP
+
+#include <cstddef>
+
+namespace fw {
+
+class CDialog;
+
+using MessageThunk = LRESULT (*)(CDialog& self, WPARAM wParam, LPARAM lParam);
+
+struct MessageEntry {
+    UINT message;
+    MessageThunk thunk;
+};
+
+// A control's command (WM_COMMAND with a control id and a notification code such as BN_CLICKED).
+using CommandThunk = void (*)(CDialog& self);
+struct CommandEntry {
+    UINT id;
+    UINT code;
+    CommandThunk thunk;
+};
+
+// A control's WM_NOTIFY (control id and notification code); the handler sets the result.
+using NotifyThunk = void (*)(CDialog& self, NMHDR* header, LRESULT* result);
+struct NotifyEntry {
+    UINT id;
+    UINT code;
+    NotifyThunk thunk;
+};
+
+// A class's three tables; any of them may be empty (null pointer, count 0).
+struct MessageTable {
+    const MessageEntry* messages;
+    size_t messageCount;
+    const CommandEntry* commands;
+    size_t commandCount;
+    const NotifyEntry* notifies;
+    size_t notifyCount;
+};
+
+template <class T, size_t N> constexpr size_t CountOf(const T (&)[N]) { return N; }
+
+namespace detail {
+template <class M> struct MemberOf;
+template <class C, class F> struct MemberOf<F C::*> {
+    using Class = C;
+};
+} // namespace detail
+
+// Unpacks one message's parameters. Handler signatures, by message:
+template <UINT Msg> struct Crack;
+
+template <> struct Crack<WM_PAINT> { // void OnPaint()
+    template <class T> static LRESULT Call(T& self, void (T::*h)(), WPARAM, LPARAM) {
+        (self.*h)();
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_QUERYDRAGICON> { // HCURSOR OnQueryDragIcon()
+    template <class T> static LRESULT Call(T& self, HCURSOR (T::*h)(), WPARAM, LPARAM) {
+        return reinterpret_cast<LRESULT>((self.*h)());
+    }
+};
+
+// void OnXButtonY(UINT flags, POINT point): point in client coordinates
+struct CrackMouse {
+    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT, POINT), WPARAM w, LPARAM l) {
+        POINT pt = {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        (self.*h)(static_cast<UINT>(w), pt);
+        return 0;
+    }
+};
+template <> struct Crack<WM_LBUTTONDOWN> : CrackMouse {};
+template <> struct Crack<WM_LBUTTONUP> : CrackMouse {};
+template <> struct Crack<WM_LBUTTONDBLCLK> : CrackMouse {};
+template <> struct Crack<WM_RBUTTONUP> : CrackMouse {};
+
+template <> struct Crack<WM_MOVE> { // void OnMove(int x, int y): client area's new top-left
+    template <class T> static LRESULT Call(T& self, void (T::*h)(int, int), WPARAM, LPARAM l) {
+        (self.*h)(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_TIMER> { // void OnTimer(UINT_PTR id)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT_PTR), WPARAM w, LPARAM) {
+        (self.*h)(static_cast<UINT_PTR>(w));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_DROPFILES> { // void OnDropFiles(HDROP drop)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(HDROP), WPARAM w, LPARAM) {
+        (self.*h)(reinterpret_cast<HDROP>(w));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_SHOWWINDOW> { // void OnShowWindow(BOOL show, UINT status)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(BOOL, UINT), WPARAM w, LPARAM l) {
+        (self.*h)(static_cast<BOOL>(w), static_cast<UINT>(l));
+        return 0;
+    }
+};
+
+// The table entry for one message: Route<WM_X, &Class::OnX>.
+template <UINT Msg, auto Handler> LRESULT Route(CDialog& self, WPARAM w, LPARAM l) {
+    using T = typename detail::MemberOf<decltype(Handler)>::Class;
+    return Crack<Msg>::Call(static_cast<T&>(self), Handler, w, l);
+}
+
+// The table entry for a command: RouteCommand<&Class::OnAdd>, handler void OnAdd().
+template <auto Handler> void RouteCommand(CDialog& self) {
+    using T = typename detail::MemberOf<decltype(Handler)>::Class;
+    (static_cast<T&>(self).*Handler)();
+}
+
+// The table entry for a notification: RouteNotify<&Class::OnX>,
+// handler void OnX(NMHDR* header, LRESULT* result).
+template <auto Handler> void RouteNotify(CDialog& self, NMHDR* header, LRESULT* result) {
+    using T = typename detail::MemberOf<decltype(Handler)>::Class;
+    (static_cast<T&>(self).*Handler)(header, result);
+}
+
+} // namespace fw

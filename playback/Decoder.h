@@ -1,0 +1,47 @@
+// The decoder library as the player uses it: one decoder, at most one open file.
+//
+// Platform-free seam: the real implementation calls VBMP3.DLL; tests substitute a fake. The
+// operations mirror the library's functions one for one, so the order of calls that the player
+// makes is what a fake records.
+#pragma once
+
+#include <string>
+
+// What the player takes from a file's tag and stream records.
+struct CFileInfo {
+    std::string strTitle;
+    std::string strArtist;
+    int nTotalSec = 0;
+};
+
+class IDecoder {
+public:
+    // Notification: code 4 when the open file has played to its end; any other code carries
+    // the elapsed whole seconds in `value`. May arrive on a thread of the library's own.
+    using NotifyFunc = void (*)(int code, int value);
+
+    static constexpr int STATE_STOPPED = 0;
+    static constexpr int STATE_PLAYING = 1;
+    static constexpr int STATE_PAUSED = 2;
+    static constexpr int NOTIFY_END = 4;
+
+    virtual ~IDecoder() = default;
+
+    virtual bool Init() = 0;
+    virtual void Free() = 0;
+    virtual void SetCallback(NotifyFunc notify) = 0;
+    // True when the file was opened.
+    virtual bool Open(const std::string& path) = 0;
+    virtual void Close() = 0;
+    virtual void Play() = 0;
+    virtual void Stop() = 0;
+    virtual void Pause() = 0;
+    virtual void Restart() = 0;
+    // STATE_STOPPED (also with nothing open), STATE_PLAYING or STATE_PAUSED; writes the
+    // elapsed playing time in whole seconds.
+    virtual int GetState(int* pElapsedSec) = 0;
+    // True when the file's information could be read; `pInfo` is untouched otherwise.
+    virtual bool GetFileInfo(const std::string& path, CFileInfo* pInfo) = 0;
+    virtual void StartCallback() = 0;
+    virtual void StopCallback() = 0;
+};

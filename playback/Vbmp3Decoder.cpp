@@ -1,0 +1,63 @@
+#include "playback/Vbmp3Decoder.h"
+
+#include "vbmp3/vbmp3.h"
+
+#include <atomic>
+#include <cstring>
+
+namespace {
+
+// The library calls back with its own calling convention; forward to the registered function.
+std::atomic<IDecoder::NotifyFunc> g_notify{nullptr};
+
+void WINAPI NotifyTrampoline(INT32 code, INT32 value) {
+    if (IDecoder::NotifyFunc notify = g_notify.load()) notify(code, value);
+}
+
+// A zero-terminated text inside a fixed field, read without running past the field.
+std::string FieldText(const char* field, size_t size) {
+    return std::string(field, strnlen(field, size));
+}
+
+} // namespace
+
+bool CVbmp3Decoder::Init() { return vbmp3_init() != FALSE; }
+void CVbmp3Decoder::Free() { vbmp3_free(); }
+
+void CVbmp3Decoder::SetCallback(NotifyFunc notify) {
+    g_notify.store(notify);
+    vbmp3_callback(&NotifyTrampoline);
+}
+
+bool CVbmp3Decoder::Open(const std::string& path) {
+    VBMP3_OPEN_INFO info; // written by the library, never read here
+    return vbmp3_open(path.c_str(), &info) != FALSE;
+}
+
+void CVbmp3Decoder::Close() { vbmp3_close(); }
+void CVbmp3Decoder::Play() { vbmp3_play(); }
+void CVbmp3Decoder::Stop() { vbmp3_stop(); }
+void CVbmp3Decoder::Pause() { vbmp3_pause(); }
+void CVbmp3Decoder::Restart() { vbmp3_restart(); }
+
+int CVbmp3Decoder::GetState(int* pElapsedSec) {
+    INT32 elapsed = 0;
+    const INT32 state = vbmp3_getState(&elapsed);
+    if (pElapsedSec) *pElapsedSec = elapsed;
+    return state;
+}
+
+bool CVbmp3Decoder::GetFileInfo(const std::string& path, CFileInfo* pInfo) {
+    VBMP3_TAG_INFO tag;
+    VBMP3_STREAM_INFO stream;
+    std::memset(&tag, 0, sizeof tag);
+    std::memset(&stream, 0, sizeof stream);
+    if (!vbmp3_getFileInfo(path.c_str(), &tag, &stream)) return false;
+    pInfo->strTitle = FieldText(tag.szTitle, sizeof tag.szTitle);
+    pInfo->strArtist = FieldText(tag.szArtist, sizeof tag.szArtist);
+    pInfo->nTotalSec = stream.nTotalSec;
+    return true;
+}
+
+void CVbmp3Decoder::StartCallback() { vbmp3_startCallback(); }
+void CVbmp3Decoder::StopCallback() { vbmp3_stopCallback(); }

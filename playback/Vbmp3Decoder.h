@@ -1,0 +1,21 @@
+// IDecoder over VBMP3.DLL (imported through its import library).
+#pragma once
+
+#include "playback/Decoder.h"
+
+class CVbmp3Decoder final : public IDecoder {
+public:
+    bool Init() override;
+    void Free() override;
+    void SetCallback(NotifyFunc notify) override;
+    bool Open(const std::string& path) override;
+    void Close() override;
+    void Play() override;
+    void Stop() override;
+    void Pause() override;
+    void Restart() override;
+    int GetState(int* pElapsedSec) override;
+    bool GetFileInfo(const std::string& path, CFileInfo* pInfo) override;
+    void StartCallback() override;
+    void StopCallback() override;
+};

@@ -1,0 +1,93 @@
+#include "playlist/Playlist.h"
+
+#include "playlist/PlaylistFile.h"
+
+#include <utility>
+
+CPlaylist::CPlaylist(fw::IIniFile& iniFile) : m_iniFile(iniFile) {}
+
+CPlaylist::~CPlaylist() = default;
+
+bool CPlaylist::CopyCurrentOut(int* pIndex, CTrackEntry* pEntry) const {
+    *pEntry = m_entries[static_cast<size_t>(m_nCurrent)];
+    *pIndex = m_nCurrent;
+    return true;
+}
+
+bool CPlaylist::GetCurrent(int* pIndex, CTrackEntry* pEntry) const {
+    if (IsEmpty() || m_nCurrent > GetCount() - 1) return false;
+    return CopyCurrentOut(pIndex, pEntry);
+}
+
+bool CPlaylist::MoveNext(int* pIndex, CTrackEntry* pEntry) {
+    if (IsEmpty()) return false;
+    ++m_nCurrent;
+    if (m_nCurrent > GetCount() - 1) m_nCurrent = 0;
+    return CopyCurrentOut(pIndex, pEntry);
+}
+
+bool CPlaylist::MovePrev(int* pIndex, CTrackEntry* pEntry) {
+    if (IsEmpty()) return false;
+    // After removals the index may lie past the end: step back from one past the last entry.
+    if (m_nCurrent > GetCount()) m_nCurrent = GetCount();
+    --m_nCurrent;
+    if (m_nCurrent < 0) m_nCurrent = GetCount() - 1;
+    return CopyCurrentOut(pIndex, pEntry);
+}
+
+bool CPlaylist::GetAt(int nIndex, CTrackEntry* pEntry) const {
+    if (IsEmpty() || nIndex < 0 || nIndex > GetCount() - 1) return false;
+    *pEntry = m_entries[static_cast<size_t>(nIndex)];
+    return true;
+}
+
+bool CPlaylist::SetCurrentIndex(int nIndex) {
+    if (IsEmpty() || nIndex < 0 || nIndex > GetCount() - 1) return false;
+    m_nCurrent = nIndex;
+    return true;
+}
+
+int CPlaylist::GetCurrentIndex() const { return IsEmpty() ? -1 : m_nCurrent; }
+
+int CPlaylist::GetCount() const { return static_cast<int>(m_entries.size()); }
+
+bool CPlaylist::Add(int* pIndex, CTrackEntry entry) {
+    if (GetCount() > MAX_PLAYLIST_ENTRIES - 1) return false;
+    *pIndex = GetCount();
+    m_entries.push_back(std::move(entry));
+    return true;
+}
+
+bool CPlaylist::IsNewPath(std::string strPath) const {
+    // Whole-string byte equality: a double-byte character can only equal the same character.
+    for (const CTrackEntry& e : m_entries) {
+        if (e.m_strPath == strPath) return false;
+    }
+    return true;
+}
+
+bool CPlaylist::RemoveAt(int nIndex) {
+    if (nIndex < 0 || nIndex > GetCount() - 1) return false;
+    m_entries.erase(m_entries.begin() + nIndex);
+    if (m_entries.empty()) m_entries.shrink_to_fit(); // an empty list holds no storage
+    return true;
+}
+
+bool CPlaylist::MoveUp(int nIndex) {
+    if (nIndex < 1 || nIndex > GetCount() - 1) return false;
+    std::swap(m_entries[static_cast<size_t>(nIndex)], m_entries[static_cast<size_t>(nIndex - 1)]);
+    return true;
+}
+
+bool CPlaylist::MoveDown(int nIndex) {
+    if (nIndex < 0 || nIndex > GetCount() - 2) return false;
+    std::swap(m_entries[static_cast<size_t>(nIndex)], m_entries[static_cast<size_t>(nIndex + 1)]);
+    return true;
+}
+
+void CPlaylist::Load() {
+    std::vector<CTrackEntry> loaded = LoadPlaylistEntries(m_iniFile, m_strIniPath);
+    if (!loaded.empty()) m_entries = std::move(loaded);
+}
+
+void CPlaylist::Save() { SavePlaylistEntries(m_iniFile, m_strIniPath, m_entries); }

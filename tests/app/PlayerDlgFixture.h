@@ -1,0 +1,37 @@
+// A main window on real Win32 windows under Wine, with a fake decoder, a fake clock and a real
+// INI file in a fresh temporary folder.
+#pragma once
+
+#include "app/PlayerDlg.h"
+#include "framework/IniFileWin32.h"
+#include "tests/support/FakeDecoder.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+class PlayerDlgTest : public ::testing::Test {
+protected:
+    PlayerDlgTest();
+    ~PlayerDlgTest() override;
+
+    // A main window object on this test's INI file (not yet created).
+    std::unique_ptr<CPlayerDlg> MakeDlg();
+    // MakeDlg, then its window, modeless (OnInitDialog has run when this returns).
+    std::unique_ptr<CPlayerDlg> OpenDlg();
+
+    void WriteIni(const std::string& text);
+    // A key's raw value in section VIZURE3, or "<missing>".
+    std::string IniValue(const char* key) const;
+    bool IniExists() const;
+    bool IsChecked(const CPlayerDlg& dlg, UINT id) const;
+
+    static time_t s_now;
+
+    CTempFolder folder{"vz3dlg"};
+    std::string iniPath;
+    CFakeDecoder decoder;
+    fw::CIniFileWin32 iniFile;
+};

@@ -1,0 +1,172 @@
+// Start-up of the main window: settings from the INI file, the playlist, the menu, teardown.
+#include "tests/app/PlayerDlgFixture.h"
+
+#include "playlist/Playlist.h"
+#include "res/resource.h"
+#include "tests/support/ResourceCounts.h"
+
+#include <vector>
+
+namespace {
+
+std::string WindowText(HWND hwnd) {
+    char text[256] = {};
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+TEST_F(PlayerDlgTest, FirstStartWithoutIniFile) {
+    auto dlg = OpenDlg();
+    HWND hwnd = dlg->m_hWnd;
+    RECT rect;
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(0, rect.left);
+    EXPECT_EQ(0, rect.top);
+    EXPECT_EQ(233, rect.right - rect.left);
+    EXPECT_EQ(206, rect.bottom - rect.top);
+    EXPECT_TRUE(::IsWindowVisible(hwnd));
+
+    const LONG_PTR ex = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    EXPECT_FALSE(ex & WS_EX_TOPMOST);
+    EXPECT_TRUE(ex & WS_EX_APPWINDOW); // a taskbar button...
+    EXPECT_EQ("ぴこもちＭＰ３プレーヤー", WindowText(hwnd)); // ...with the title
+    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(ex & WS_EX_ACCEPTFILES);
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME));
+
+    EXPECT_FALSE(IsChecked(*dlg, ID_TOPMOST));
+    EXPECT_FALSE(IsChecked(*dlg, ID_AUTOSHRINK));
+    EXPECT_EQ(0, dlg->m_bAutoShrink);
+    EXPECT_FALSE(dlg->m_bShrunk);
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(1u, dlg->m_nTimerID);
+    EXPECT_EQ(-1, dlg->m_nPressed);
+    ASSERT_NE(nullptr, dlg->m_pPlaylist);
+    EXPECT_EQ(0, dlg->m_pPlaylist->GetCount());
+    EXPECT_EQ(iniPath, dlg->m_pPlaylist->m_strIniPath);
+    EXPECT_FALSE(IniExists()); // starting writes nothing
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, SavedSettingsPlaceTheWindowAndCheckTheMenu) {
+    WriteIni("[VIZURE3]\r\nDLGPOSX=120\r\nDLGPOSY=-30\r\nDLGMTOP=8\r\nDLGMMIN=8\r\n");
+    auto dlg = OpenDlg();
+    RECT rect;
+    ::GetWindowRect(dlg->m_hWnd, &rect);
+    EXPECT_EQ(120, rect.left);
+    EXPECT_EQ(-30, rect.top);
+    const LONG_PTR ex = ::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE);
+    EXPECT_TRUE(ex & WS_EX_TOPMOST);
+    EXPECT_FALSE(ex & WS_EX_APPWINDOW); // no taskbar button
+    EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(IsChecked(*dlg, ID_TOPMOST));
+    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
+    EXPECT_EQ(8, dlg->m_bAutoShrink);
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, HandEditedTopmostOneIsOnTopButUnchecked) {
+    WriteIni("[VIZURE3]\r\nDLGMTOP=1\r\n");
+    auto dlg = OpenDlg();
+    EXPECT_TRUE(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(IsChecked(*dlg, ID_TOPMOST));
+    dlg->SaveWindowSettings();
+    EXPECT_EQ("0", IniValue("DLGMTOP"));
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, SaveWritesTheFourKeysFromWindowAndMenu) {
+    auto dlg = OpenDlg();
+    ::SetWindowPos(dlg->m_hWnd, nullptr, 77, 66, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::CheckMenuItem(dlg->m_pPopupMenu, ID_AUTOSHRINK, MF_BYCOMMAND | MF_CHECKED);
+    dlg->SaveWindowSettings();
+    EXPECT_EQ("77", IniValue("DLGPOSX"));
+    EXPECT_EQ("66", IniValue("DLGPOSY"));
+    EXPECT_EQ("0", IniValue("DLGMTOP"));
+    EXPECT_EQ("8", IniValue("DLGMMIN"));
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, ApplyTopmostSwitchesBothWaysWithoutMoving) {
+    auto dlg = OpenDlg();
+    HWND hwnd = dlg->m_hWnd;
+    ::SetWindowPos(hwnd, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SetWindowTextA(hwnd, "");
+    ApplyTopmost(hwnd, 8);
+    RECT rect;
+    ::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(40, rect.left);
+    EXPECT_EQ(50, rect.top);
+    EXPECT_TRUE(::IsWindowVisible(hwnd));
+    EXPECT_TRUE(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ("", WindowText(hwnd)); // the title is set only for the taskbar button
+
+    ::ShowWindow(hwnd, SW_HIDE);
+    ApplyTopmost(hwnd, 0);
+    EXPECT_TRUE(::IsWindowVisible(hwnd)); // shown again whatever it was before
+    EXPECT_FALSE(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ("ぴこもちＭＰ３プレーヤー", WindowText(hwnd));
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, PlaylistIsLoadedAtStartWithTheFirstEntryCurrent) {
+    WriteIni("[VIZURE3]\r\nREGNUM=2\r\nFILENAME0000=C:\\a.mp3\r\nFILENAME0001=C:\\表.mp3\r\n");
+    auto dlg = OpenDlg();
+    ASSERT_EQ(2, dlg->m_pPlaylist->GetCount());
+    EXPECT_EQ(0, dlg->m_pPlaylist->GetCurrentIndex());
+    CTrackEntry second;
+    ASSERT_TRUE(dlg->m_pPlaylist->GetAt(1, &second));
+    EXPECT_EQ("C:\\表.mp3", second.m_strPath);
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, PopupMenuHoldsTheCommandsInOrder) {
+    auto dlg = OpenDlg();
+    HMENU menu = dlg->m_pPopupMenu;
+    ASSERT_NE(nullptr, menu);
+    const std::vector<std::pair<UINT, std::string>> expected = {
+        {ID_PLAYPAUSE, "さいせぇ（一時停止）"}, {ID_STOP, "てーし"},
+        {ID_PREVTRACK, "前の曲に戻る"},         {ID_NEXTTRACK, "次の曲へ進む"},
+        {0, ""},                                {ID_TOPMOST, "前面に表示する"},
+        {ID_AUTOSHRINK, "勝手に小さくなる"},    {0, ""},
+        {ID_EXIT, "終了"}};
+    ASSERT_EQ(static_cast<int>(expected.size()), ::GetMenuItemCount(menu));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        char text[128] = {};
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(expected[i].second, text) << i;
+        if (expected[i].first) EXPECT_EQ(expected[i].first, ::GetMenuItemID(menu, static_cast<int>(i)));
+        else EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR);
+    }
+    dlg->DestroyWindow();
+}
+
+TEST_F(PlayerDlgTest, TeardownReleasesTheDecoderFirstAndTheWindowLast) {
+    auto dlg = OpenDlg();
+    EXPECT_EQ((std::vector<std::string>{"Init", "SetCallback"}), decoder.Calls());
+    decoder.ClearCalls();
+    HWND hwnd = dlg->m_hWnd;
+    dlg->DestroyWindow();
+    EXPECT_EQ((std::vector<std::string>{"Stop", "Close", "Free"}), decoder.Calls());
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(nullptr, dlg->m_pPlaylist);
+    EXPECT_EQ(nullptr, dlg->m_hWnd);
+}
+
+TEST_F(PlayerDlgTest, OpeningAndClosingLeaksNothing) {
+    // One round first: the system creates caches (fonts, classes) on first use.
+    OpenDlg()->DestroyWindow();
+    const int gdi = CountGdiObjects();
+    const int windows = CountThreadWindows();
+    const UINT_PTR handle = NextKernelHandleValue();
+    for (int i = 0; i < 20; ++i) OpenDlg()->DestroyWindow();
+    EXPECT_EQ(gdi, CountGdiObjects());
+    EXPECT_EQ(windows, CountThreadWindows());
+    EXPECT_EQ(handle, NextKernelHandleValue());
+}
+
+} // namespace

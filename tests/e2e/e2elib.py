@@ -1,0 +1,156 @@
+"""End-to-end tests: the real program under Wine, driven with real X input.
+
+Each test copies VizuRE3.exe and VBMP3.dll into a fresh folder (so the INI file lands there),
+starts the program through the build's run-under-wine (the tests' Wine prefix, a chosen audio
+sink) on the display in $DISPLAY, and acts as a person would: key presses and clicks through
+xdotool, screenshots through ImageMagick's import.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+TITLE = "ぴこもちＭＰ３プレーヤー"
+MAIN_SIZE = (233, 206)
+
+_args = None
+
+
+def parse_args():
+    """Reads --bin (the Windows build's bin folder) and --runner (its run-under-wine)."""
+    global _args
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bin", required=True)
+    parser.add_argument("--runner", required=True)
+    _args, rest = parser.parse_known_args()
+    return [sys.argv[0]] + rest
+
+
+def main():
+    argv = parse_args()
+    if not os.environ.get("DISPLAY"):
+        sys.exit("e2e: DISPLAY is not set; run the tests through tools/test.sh")
+    unittest.main(argv=argv, verbosity=2)
+
+
+def xdotool(*args, check=True):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True)
+    if check and result.returncode != 0:
+        raise RuntimeError("xdotool %s failed: %s" % (" ".join(map(str, args)), result.stderr))
+    return result.stdout.strip()
+
+
+def find_windows(name):
+    """X windows whose name is exactly `name` (visible ones only)."""
+    out = xdotool("search", "--onlyvisible", "--name", "^%s$" % name, check=False)
+    return [int(w) for w in out.split()]
+
+
+def window_geometry(window):
+    """(x, y, width, height) of an X window, or None when it is gone."""
+    out = xdotool("getwindowgeometry", "--shell", window, check=False)
+    if not out:
+        return None
+    values = dict(line.split("=") for line in out.splitlines())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def find_program_windows(exe_name, size=None):
+    """Visible X windows of a program (Wine names their class after the executable), optionally
+    only those of the given (width, height). Works for windows without a title too."""
+    pattern = "^%s$" % exe_name.lower().replace(".", "\\.")
+    out = xdotool("search", "--onlyvisible", "--class", pattern, check=False)
+    windows = [int(w) for w in out.split()]
+    if size is not None:
+        windows = [w for w in windows if (window_geometry(w) or (0, 0, 0, 0))[2:] == size]
+    return windows
+
+
+def wait_for(predicate, timeout=20.0, what="condition"):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError("timed out waiting for %s" % what)
+
+
+class Player:
+    """The program in a folder of its own."""
+
+    def __init__(self, folder_name="player", exe_name="VizuRE3.exe", audio="null"):
+        self.root = tempfile.mkdtemp(prefix="vz3e2e-")
+        self.folder = os.path.join(self.root, folder_name)
+        os.makedirs(self.folder)
+        self.exe_name = exe_name
+        shutil.copy(os.path.join(_args.bin, "VizuRE3.exe"), os.path.join(self.folder, exe_name))
+        shutil.copy(os.path.join(_args.bin, "VBMP3.dll"), self.folder)
+        self.audio = audio
+        self.process = None
+        self.window = None
+
+    def ini_path(self):
+        return os.path.join(self.folder, os.path.splitext(self.exe_name)[0] + ".INI")
+
+    def write_ini(self, text):
+        """Writes the INI file in code page 932 with CR LF line ends, as the program does."""
+        with open(self.ini_path(), "wb") as f:
+            f.write(text.replace("\n", "\r\n").encode("cp932"))
+
+    def read_ini(self):
+        with open(self.ini_path(), "rb") as f:
+            return f.read().decode("cp932")
+
+    def ini_values(self):
+        values = {}
+        for line in self.read_ini().splitlines():
+            if "=" in line:
+                key, value = line.split("=", 1)
+                values[key] = value
+        return values
+
+    def start(self, *args):
+        env = dict(os.environ, PLAYER_AUDIO=self.audio)
+        self.process = subprocess.Popen([_args.runner, self.exe_name, *args], cwd=self.folder,
+                                        env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.window = wait_for(lambda: find_program_windows(self.exe_name, MAIN_SIZE),
+                               what="the player's window")[0]
+        return self
+
+    def focus(self):
+        xdotool("windowfocus", "--sync", self.window)
+
+    def key(self, *keys):
+        self.focus()
+        xdotool("key", *keys)
+
+    def wait_for_box(self, caption, timeout=20.0):
+        return wait_for(lambda: find_windows(caption), timeout, "message box %r" % caption)[0]
+
+    def answer_box(self, caption, key):
+        """Presses `key` (for example "y" for はい(Y)) in the message box titled `caption`."""
+        box = self.wait_for_box(caption)
+        xdotool("windowfocus", "--sync", box)
+        xdotool("key", key)
+        wait_for(lambda: box not in find_windows(caption), what="the box to close")
+
+    def geometry(self):
+        return window_geometry(self.window)
+
+    def wait_exit(self, timeout=20.0):
+        return self.process.wait(timeout)
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def close(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.root, ignore_errors=True)

@@ -1,0 +1,64 @@
+// A scriptable stand-in for the decoder library. It keeps the library's state machine (stopped,
+// playing, paused; one open file), records every call in order, and lets a test decide which
+// files open, what their information is, and how many seconds have been played.
+#pragma once
+
+#include "playback/Decoder.h"
+
+#include <functional>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+class CFakeDecoder : public IDecoder {
+public:
+    bool Init() override;
+    void Free() override;
+    void SetCallback(NotifyFunc notify) override;
+    bool Open(const std::string& path) override;
+    void Close() override;
+    void Play() override;
+    void Stop() override;
+    void Pause() override;
+    void Restart() override;
+    int GetState(int* pElapsedSec) override;
+    bool GetFileInfo(const std::string& path, CFileInfo* pInfo) override;
+    void StartCallback() override;
+    void StopCallback() override;
+
+    // --- Script ---
+    // Files whose Open fails (by default every file opens).
+    std::set<std::string> failingOpens;
+    // Information per path; GetFileInfo fails for a path not listed.
+    std::map<std::string, CFileInfo> fileInfo;
+    // Elapsed seconds that GetState reports while a file is playing or paused.
+    int elapsedSec = 0;
+    // Runs inside the named call (e.g. "StopCallback"), before it takes effect: lets a test
+    // deliver a notification at exactly that moment.
+    std::map<std::string, std::function<void()>> hooks;
+
+    // Delivers a notification as the library would (to the registered function), if
+    // notifications are on; returns whether it was delivered.
+    bool Notify(int code, int value);
+
+    // --- Observations ---
+    std::vector<std::string> Calls() const;
+    void ClearCalls();
+    std::string OpenPath() const;
+    int State() const;
+    bool CallbacksOn() const;
+    NotifyFunc Callback() const;
+
+private:
+    void Record(const std::string& call);
+
+    mutable std::recursive_mutex m_mutex;
+    std::vector<std::string> m_calls;
+    NotifyFunc m_notify = nullptr;
+    bool m_callbacksOn = true;
+    std::string m_openPath;
+    bool m_open = false;
+    int m_state = STATE_STOPPED;
+};

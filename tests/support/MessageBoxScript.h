@@ -1,0 +1,41 @@
+// Answers the program's message boxes in a test and keeps what they said.
+//
+// While an object lives, every message box goes to it: it records owner, text, caption and
+// flags, and answers with the next scripted answer. A box with no answer left fails the test
+// and is answered IDCANCEL (or IDNO / IDOK where the box has no cancel button).
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+struct CShownMessageBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT flags;
+};
+
+class CMessageBoxScript {
+public:
+    CMessageBoxScript();
+    ~CMessageBoxScript();
+    CMessageBoxScript(const CMessageBoxScript&) = delete;
+    CMessageBoxScript& operator=(const CMessageBoxScript&) = delete;
+
+    // Queues the answer to the next box (IDYES, IDNO, IDOK...).
+    CMessageBoxScript& Then(int answer);
+
+    const std::vector<CShownMessageBox>& Shown() const { return m_shown; }
+
+private:
+    int Answer(HWND owner, const char* text, const char* caption, UINT flags);
+
+    std::deque<int> m_answers;
+    std::vector<CShownMessageBox> m_shown;
+};
+
+// Installed by the Wine tests' main: any message box that no script expects fails the test.
+void FailOnUnexpectedMessageBoxes();

@@ -1,0 +1,14 @@
+// Counts for leak checks under Wine, where GetGuiResources and GetProcessHandleCount report 0.
+#pragma once
+
+#include <windows.h>
+
+// GDI objects alive in this process, counted in the process's GDI handle table.
+int CountGdiObjects();
+
+// Windows of this thread, top-level and child.
+int CountThreadWindows();
+
+// The value the next kernel handle gets. Handles take the lowest free slot, so this value
+// creeps up exactly when handles are left open.
+UINT_PTR NextKernelHandleValue();
