@@ -1,7 +1,7 @@
-// The companion windows and the playlist editor, as far as the main window's life cycle is
-// concerned. The ticker, the mini window and the editor are not built yet: until they are,
-// the main window creates none of them, and these are the places that will create and
-// destroy them.
+// The companion windows and the playlist editor, as far as the main window is concerned. The
+// ticker, the mini window and the editor are not built yet: until they are, the main window
+// creates none of them, these report no window, and the buttons that would show them do
+// nothing.
 #include "app/PlayerDlg.h"
 
 void CPlayerDlg::CreateCompanions() {
@@ -12,3 +12,10 @@ void CPlayerDlg::CreateCompanions() {
 void CPlayerDlg::DestroyCompanions() {}
 
 void CPlayerDlg::ClosePlaylistEditor() { m_pPlaylistDlg = nullptr; }
+
+void CPlayerDlg::OpenPlaylistEditor() {}
+
+HWND CPlayerDlg::TickerWindow() const { return nullptr; }
+HWND CPlayerDlg::MiniWindow() const { return nullptr; }
+BOOL CPlayerDlg::IsTickerShown() const { return FALSE; }
+void CPlayerDlg::SetTickerShown(BOOL) {}

@@ -45,24 +45,19 @@ CPlayerDlg::~CPlayerDlg() {
 }
 
 const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
+    using D = CPlayerDlg;
     static const fw::MessageEntry messages[] = {
-        {WM_PAINT, &fw::Route<WM_PAINT, &CPlayerDlg::OnPaint>},                 // void OnPaint()
-        {WM_QUERYDRAGICON, &fw::Route<WM_QUERYDRAGICON, &CPlayerDlg::OnQueryDragIcon>}, // HCURSOR ()
+        {WM_PAINT, &fw::Route<WM_PAINT, &D::OnPaint>},
+        {WM_QUERYDRAGICON, &fw::Route<WM_QUERYDRAGICON, &D::OnQueryDragIcon>},
+        {WM_LBUTTONDOWN, &fw::Route<WM_LBUTTONDOWN, &D::OnLButtonDown>},
+        {WM_LBUTTONUP, &fw::Route<WM_LBUTTONUP, &D::OnLButtonUp>},
+        {WM_LBUTTONDBLCLK, &fw::Route<WM_LBUTTONDBLCLK, &D::OnLButtonDblClk>},
+        {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
+        {WM_MOVE, &fw::Route<WM_MOVE, &D::OnMove>},
+        {WM_TIMER, &fw::Route<WM_TIMER, &D::OnTimer>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
-}
-
-LRESULT CPlayerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        BuildRegions();
-        // Once accepted, the region belongs to the system and goes with the window.
-        if (m_hWindowRgn && !::SetWindowRgn(m_hWnd, m_hWindowRgn, TRUE)) {
-            ::DeleteObject(m_hWindowRgn);
-        }
-        m_hWindowRgn = nullptr;
-    }
-    return fw::CDialog::WindowProc(message, wParam, lParam);
 }
 
 BOOL CPlayerDlg::OnInitDialog() {

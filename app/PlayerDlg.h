@@ -113,10 +113,38 @@ protected:
 
     void OnPaint();
     HCURSOR OnQueryDragIcon();
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    void OnLButtonDblClk(UINT nFlags, POINT point);
+    void OnRButtonUp(UINT nFlags, POINT point);
+    void OnMove(int x, int y);
+    void OnTimer(UINT_PTR nIDEvent);
+    // A popup command id, from this window's menu or the mini window's.
+    void OnMenuCommand(UINT id);
 
 private:
     // Creation of the window's outline, button regions and skin bitmaps (on WM_CREATE).
     void BuildRegions();
+    // Index of the first button region holding the point (window coordinates), or -1.
+    int HitTestButtons(POINT point) const;
+    void DrawSkinImage(HDC tempDC, int nImage);
+    void DoButtonAction(int button);
+    BOOL IsMenuChecked(UINT id) const;
+    BOOL ToggleMenuCheck(UINT id);
+    void ToggleAutoShrink();
+    void ShrinkByDoubleClick();
+    void ShrinkByTimer();
+    void PlaceMiniWindow();
+    void OnMiniRestore();
+    void ToggleTicker();
+    void PlaceTicker();
+    // The companions as the main window handles them; null windows until they exist.
+    HWND TickerWindow() const;
+    HWND MiniWindow() const;
+    BOOL IsTickerShown() const;
+    void SetTickerShown(BOOL bShown);
+    // Opens the playlist editor unless it is open already.
+    void OpenPlaylistEditor();
     void CreateBackBuffer();
     void ReleaseSkin();
     // The companion windows (ticker, mini window) and their teardown.

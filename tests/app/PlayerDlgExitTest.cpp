@@ -1,5 +1,5 @@
 // Ending the program: only a confirmed exit ends it, and it saves the window settings.
-#include "tests/app/PlayerDlgFixture.h"
+#include "tests/support/PlayerDlgFixture.h"
 
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"

@@ -1,5 +1,5 @@
 // Start-up of the main window: settings from the INI file, the playlist, the menu, teardown.
-#include "tests/app/PlayerDlgFixture.h"
+#include "tests/support/PlayerDlgFixture.h"
 
 #include "playlist/Playlist.h"
 #include "res/resource.h"

@@ -70,6 +70,7 @@ void CFakeDecoder::Restart() {
 int CFakeDecoder::GetState(int* pElapsedSec) {
     // Not recorded: the player asks often, and the order of commands is what tests look at.
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    ++m_getStateCalls;
     if (pElapsedSec) *pElapsedSec = m_state == STATE_STOPPED ? 0 : elapsedSec;
     return m_state;
 }
@@ -135,4 +136,9 @@ bool CFakeDecoder::CallbacksOn() const {
 IDecoder::NotifyFunc CFakeDecoder::Callback() const {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     return m_notify;
+}
+
+int CFakeDecoder::GetStateCalls() const {
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    return m_getStateCalls;
 }

@@ -44,6 +44,7 @@ public:
     bool Notify(int code, int value);
 
     // --- Observations ---
+    int GetStateCalls() const;
     std::vector<std::string> Calls() const;
     void ClearCalls();
     std::string OpenPath() const;
@@ -61,4 +62,5 @@ private:
     std::string m_openPath;
     bool m_open = false;
     int m_state = STATE_STOPPED;
+    int m_getStateCalls = 0;
 };

@@ -1,4 +1,4 @@
-#include "tests/app/PlayerDlgFixture.h"
+#include "tests/support/PlayerDlgFixture.h"
 
 #include "res/resource.h"
 

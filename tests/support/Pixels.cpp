@@ -1,0 +1,61 @@
+#include "tests/support/Pixels.h"
+
+namespace {
+
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+} // namespace
+
+CPixels ReadBitmap(HBITMAP bitmap) {
+    BITMAP bm{};
+    ::GetObjectA(bitmap, sizeof bm, &bm);
+    CPixels pixels;
+    pixels.width = bm.bmWidth;
+    pixels.height = bm.bmHeight;
+    pixels.rgb.resize(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
+    BITMAPINFO info = TopDown32(bm.bmWidth, bm.bmHeight);
+    HDC screen = ::GetDC(nullptr);
+    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(bm.bmHeight), pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    for (uint32_t& p : pixels.rgb) p &= 0xFFFFFF;
+    return pixels;
+}
+
+CPixels ReadDC(HDC dc, int width, int height) {
+    BITMAPINFO info = TopDown32(width, height);
+    void* bits = nullptr;
+    HBITMAP dib = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC copyDC = ::CreateCompatibleDC(dc);
+    HGDIOBJ old = ::SelectObject(copyDC, dib);
+    ::BitBlt(copyDC, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    CPixels pixels;
+    pixels.width = width;
+    pixels.height = height;
+    const uint32_t* src = static_cast<const uint32_t*>(bits);
+    pixels.rgb.assign(src, src + static_cast<size_t>(width) * height);
+    for (uint32_t& p : pixels.rgb) p &= 0xFFFFFF;
+    ::SelectObject(copyDC, old);
+    ::DeleteDC(copyDC);
+    ::DeleteObject(dib);
+    return pixels;
+}
+
+void PokePixel(HDC dc, int x, int y, uint32_t rgb) {
+    // Save the clip, open it, set the pixel, and put the very same clip back.
+    HRGN saved = ::CreateRectRgn(0, 0, 0, 0);
+    const int had = ::GetClipRgn(dc, saved);
+    ::SelectClipRgn(dc, nullptr);
+    ::SetPixel(dc, x, y, RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    ::SelectClipRgn(dc, had == 1 ? saved : nullptr);
+    ::DeleteObject(saved);
+}
