@@ -154,3 +154,71 @@ class Player:
             self.process.kill()
             self.process.wait()
         shutil.rmtree(self.root, ignore_errors=True)
+
+
+def screenshot():
+    """The whole screen as (width, height, bytes of RGB triples, rows from the top)."""
+    ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    # P6 header: magic, width, height, maximum value, each followed by whitespace.
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while ppm[pos:pos + 1].isspace():
+            pos += 1
+        start = pos
+        while not ppm[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(ppm[start:pos])
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, ppm[pos + 1:pos + 1 + width * height * 3]
+
+
+def pixel(shot, x, y):
+    width, _, data = shot
+    i = (y * width + x) * 3
+    return tuple(data[i:i + 3])
+
+
+def read_bmp8(path):
+    """An 8-bit palette BMP as (width, height, rows of (r, g, b), top row first)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = int.from_bytes(data[10:14], "little")
+    header_size = int.from_bytes(data[14:18], "little")
+    width = int.from_bytes(data[18:22], "little", signed=True)
+    height = int.from_bytes(data[22:26], "little", signed=True)
+    colours = int.from_bytes(data[46:50], "little") or 256
+    palette_at = 14 + header_size
+    palette = [(data[palette_at + 4 * i + 2], data[palette_at + 4 * i + 1], data[palette_at + 4 * i])
+               for i in range(colours)]
+    stride = (width + 3) & ~3
+    rows = []
+    for y in range(abs(height)):
+        stored = abs(height) - 1 - y if height > 0 else y
+        line = data[offset + stored * stride:offset + stored * stride + width]
+        rows.append([palette[i] for i in line])
+    return width, abs(height), rows
+
+
+class XEventLog:
+    """An xev window at the top-left of the screen, logging the events it receives, so a test
+    can see whether a click went through the player to the window below it."""
+
+    def __init__(self, width=400, height=300):
+        self.log = tempfile.NamedTemporaryFile(prefix="vz3xev-", suffix=".log", delete=False)
+        self.process = subprocess.Popen(
+            ["xev", "-geometry", "%dx%d+0+0" % (width, height), "-event", "button"],
+            stdout=self.log, stderr=subprocess.DEVNULL)
+        wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Event Tester$",
+                                 check=False), what="the xev window")
+        time.sleep(0.3)
+
+    def button_presses(self):
+        with open(self.log.name) as f:
+            return f.read().count("ButtonPress event")
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+        os.unlink(self.log.name)

@@ -1,0 +1,250 @@
+// Presses, releases, double clicks, the right-click menu, the timer and the private messages of
+// the main window, sent as the system would deliver them.
+#include "tests/support/PlayerDlgFixture.h"
+
+#include "res/resource.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ModalRun.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/PopupMenuScript.h"
+
+#include <vector>
+
+namespace {
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+class MainWindowInput : public PlayerDlgTest {
+protected:
+    void SetUp() override { dlg = OpenDlg(); }
+    void TearDown() override {
+        if (dlg->m_hWnd) dlg->DestroyWindow();
+    }
+    HWND Wnd() const { return dlg->m_hWnd; }
+    void Press(int x, int y) { ::SendMessageA(Wnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y)); }
+    void Release(int x, int y) { ::SendMessageA(Wnd(), WM_LBUTTONUP, 0, At(x, y)); }
+    void Click(int x, int y) {
+        Press(x, y);
+        Release(x, y);
+    }
+    void RightClick(int x, int y) { ::SendMessageA(Wnd(), WM_RBUTTONUP, 0, At(x, y)); }
+    void Tick() { ::SendMessageA(Wnd(), WM_TIMER, 1, 0); }
+    void Play() {
+        decoder.Open("C:\\a.mp3");
+        decoder.Play();
+        decoder.ClearCalls();
+    }
+    bool Topmost() const { return (::GetWindowLongPtrA(Wnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    // The stop button's idle look is back in the back buffer.
+    bool StopLooksIdle() const {
+        HBITMAP back = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACK));
+        const CPixels idle = ReadBitmap(back);
+        ::DeleteObject(back);
+        const CPixels now = ReadDC(dlg->m_pBackDC->Get(), 233, 206);
+        for (int y = 94; y <= 114; ++y) {
+            for (int x = 14; x <= 96; ++x) {
+                if (::PtInRegion(dlg->m_rgnButton[1], x, y) && idle.At(x, y) != now.At(x, y)) return false;
+            }
+        }
+        return true;
+    }
+
+    std::unique_ptr<CPlayerDlg> dlg;
+};
+
+TEST_F(MainWindowInput, PressDrawsAndCapturesReleaseActs) {
+    Play();
+    s_now += 5;
+    Press(16, 100);
+    EXPECT_EQ(1, dlg->m_nPressed);
+    EXPECT_EQ(Wnd(), ::GetCapture());
+    EXPECT_FALSE(StopLooksIdle());
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    s_now += 1;
+    Release(20, 110);
+    EXPECT_EQ(-1, dlg->m_nPressed);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(StopLooksIdle());
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State()); // the stop button stopped playback
+}
+
+TEST_F(MainWindowInput, ReleaseOffThePressedButtonDoesNothing) {
+    Play();
+    Press(16, 100);
+    Release(200, 150); // slid off onto the character
+    EXPECT_TRUE(StopLooksIdle());
+    EXPECT_EQ(-1, dlg->m_nPressed);
+    EXPECT_TRUE(decoder.Calls().empty());
+
+    Press(20, 130);  // previous
+    Release(70, 130); // released on next
+    EXPECT_TRUE(decoder.Calls().empty());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+}
+
+TEST_F(MainWindowInput, ReleaseWithoutPressDoesNothing) {
+    Play();
+    Release(16, 100);
+    EXPECT_TRUE(decoder.Calls().empty());
+}
+
+TEST_F(MainWindowInput, ExitButtonAsksAndNoKeepsThePlayer) {
+    CMessageBoxScript boxes;
+    boxes.Then(IDNO);
+    Click(105, 164);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("どうせすてるんでしょ？", boxes.Shown()[0].text);
+    EXPECT_EQ("きえてほしい？", boxes.Shown()[0].caption);
+    EXPECT_TRUE(::IsWindowVisible(Wnd()));
+    EXPECT_FALSE(IniExists());
+}
+
+TEST_F(MainWindowInput, ExitButtonAndYesEndsTheRun) {
+    dlg->DestroyWindow();
+    dlg = MakeDlg();
+    CMessageBoxScript boxes;
+    boxes.Then(IDYES);
+    const INT_PTR result = RunModal(*dlg, [this](HWND h) {
+        ::SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, At(105, 164));
+        ::SendMessageA(h, WM_LBUTTONUP, 0, At(105, 164));
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("0", IniValue("DLGMTOP"));
+}
+
+TEST_F(MainWindowInput, MenuExitAsks) {
+    CPopupMenuScript menu;
+    menu.Then(ID_EXIT);
+    CMessageBoxScript boxes;
+    boxes.Then(IDNO);
+    RightClick(200, 100);
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_FALSE(IniExists()); // the exit command alone saves nothing
+}
+
+TEST_F(MainWindowInput, MenuOpensAtTheClickAndTogglesTopmostWithASave) {
+    CPopupMenuScript menu;
+    menu.Then(ID_TOPMOST).Then(ID_TOPMOST);
+    ::SetWindowPos(Wnd(), nullptr, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    s_now += 7;
+    RightClick(30, 40);
+    ASSERT_EQ(1u, menu.Shown().size());
+    EXPECT_EQ(dlg->m_pPopupMenu, menu.Shown()[0].menu);
+    EXPECT_EQ(130, menu.Shown()[0].screen.x);
+    EXPECT_EQ(120, menu.Shown()[0].screen.y);
+    EXPECT_EQ(Wnd(), menu.Shown()[0].owner);
+    EXPECT_EQ(static_cast<UINT>(TPM_RIGHTBUTTON | TPM_RETURNCMD), menu.Shown()[0].flags);
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_TRUE(IsChecked(*dlg, ID_TOPMOST));
+    EXPECT_TRUE(Topmost());
+    EXPECT_EQ("8", IniValue("DLGMTOP"));
+    EXPECT_EQ("100", IniValue("DLGPOSX"));
+    RECT rect;
+    ::GetWindowRect(Wnd(), &rect);
+    EXPECT_EQ(100, rect.left); // switching does not move the window
+
+    RightClick(30, 40);
+    EXPECT_FALSE(IsChecked(*dlg, ID_TOPMOST));
+    EXPECT_FALSE(Topmost());
+    EXPECT_EQ("0", IniValue("DLGMTOP"));
+}
+
+TEST_F(MainWindowInput, MenuTogglesAutoShrinkWithASave) {
+    CPopupMenuScript menu;
+    menu.Then(ID_AUTOSHRINK).Then(ID_AUTOSHRINK);
+    RightClick(200, 100);
+    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
+    EXPECT_EQ(1, dlg->m_bAutoShrink);
+    EXPECT_EQ("8", IniValue("DLGMMIN"));
+    RightClick(200, 100);
+    EXPECT_FALSE(IsChecked(*dlg, ID_AUTOSHRINK));
+    EXPECT_EQ(0, dlg->m_bAutoShrink);
+    EXPECT_EQ("0", IniValue("DLGMMIN"));
+}
+
+TEST_F(MainWindowInput, DismissedMenuSavesNothing) {
+    CPopupMenuScript menu;
+    menu.Then(0);
+    Play();
+    RightClick(200, 100);
+    EXPECT_FALSE(IniExists());
+    EXPECT_TRUE(decoder.Calls().empty());
+}
+
+TEST_F(MainWindowInput, MiniWindowCommandsSaveFirstEvenWhenTheyDoNothing) {
+    ::SendMessageA(Wnd(), WM_MINI_COMMAND, 0, 0);
+    EXPECT_EQ("0", IniValue("DLGPOSX"));
+    EXPECT_EQ("0", IniValue("DLGMMIN"));
+    ::SendMessageA(Wnd(), WM_MINI_COMMAND, ID_AUTOSHRINK, 0);
+    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
+    EXPECT_EQ(1, dlg->m_bAutoShrink);
+    EXPECT_EQ("8", IniValue("DLGMMIN"));
+}
+
+TEST_F(MainWindowInput, TimerShrinksOnlyAfterMoreThan180IdleSeconds) {
+    dlg->m_bAutoShrink = 1;
+    const time_t start = dlg->m_tLastAction;
+    s_now = start + 180;
+    Tick();
+    EXPECT_FALSE(dlg->m_bShrunk);
+    EXPECT_TRUE(::IsWindowVisible(Wnd()));
+    s_now = start + 181;
+    Tick();
+    EXPECT_TRUE(dlg->m_bShrunk);
+    EXPECT_FALSE(::IsWindowVisible(Wnd()));
+
+    ::SendMessageA(Wnd(), WM_MINI_RESTORE, 0, 0);
+    EXPECT_FALSE(dlg->m_bShrunk);
+    EXPECT_TRUE(::IsWindowVisible(Wnd()));
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+}
+
+TEST_F(MainWindowInput, UserActionsRestartTheIdleClock) {
+    dlg->m_bAutoShrink = 1;
+    const time_t start = dlg->m_tLastAction;
+    s_now = start + 170;
+    // (A press outside the buttons would start the system's move loop, which waits for the
+    // real mouse; drags are tested end to end.)
+    Click(20, 160);
+    s_now = start + 300;
+    Tick();
+    EXPECT_FALSE(dlg->m_bShrunk);
+    CPopupMenuScript menu;
+    menu.Then(0);
+    RightClick(200, 180);
+    s_now = start + 480; // 180 seconds after the right click
+    Tick();
+    EXPECT_FALSE(dlg->m_bShrunk);
+    s_now = start + 481;
+    Tick();
+    EXPECT_TRUE(dlg->m_bShrunk);
+}
+
+TEST_F(MainWindowInput, TimerNeverShrinksWithTheOptionOff) {
+    s_now = dlg->m_tLastAction + 100000;
+    Tick();
+    EXPECT_FALSE(dlg->m_bShrunk);
+}
+
+TEST_F(MainWindowInput, DoubleClickOutsideTheButtonsShrinksAnyway) {
+    ASSERT_EQ(0, dlg->m_bAutoShrink);
+    const time_t before = dlg->m_tLastAction;
+    s_now += 50;
+    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
+    EXPECT_TRUE(dlg->m_bShrunk);
+    EXPECT_FALSE(::IsWindowVisible(Wnd()));
+    EXPECT_EQ(before, dlg->m_tLastAction); // a double click is no action for the idle clock
+    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
+    EXPECT_TRUE(dlg->m_bShrunk);
+}
+
+TEST_F(MainWindowInput, DoubleClickOnAButtonActsAgain) {
+    Play();
+    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(16, 100)); // stop
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    EXPECT_FALSE(dlg->m_bShrunk);
+}
+
+} // namespace
