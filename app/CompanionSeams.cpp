@@ -19,3 +19,6 @@ HWND CPlayerDlg::TickerWindow() const { return nullptr; }
 HWND CPlayerDlg::MiniWindow() const { return nullptr; }
 BOOL CPlayerDlg::IsTickerShown() const { return FALSE; }
 void CPlayerDlg::SetTickerShown(BOOL) {}
+
+void CPlayerDlg::SendTickerCurrent(WPARAM, LPARAM, bool) {}
+void CPlayerDlg::TellEditor(int, int) {}

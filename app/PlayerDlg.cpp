@@ -5,6 +5,7 @@
 #include "framework/IniFileWin32.h"
 #include "framework/MessageBox.h"
 #include "playback/DecoderCallback.h"
+#include "playback/PlayerController.h"
 #include "playback/Vbmp3Decoder.h"
 #include "playlist/Playlist.h"
 #include "res/resource.h"
@@ -40,6 +41,7 @@ CPlayerDlg::~CPlayerDlg() {
     // here, the back buffer's context before the bitmap selected into it.
     if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
     m_pBackDC.reset();
+    m_pController.reset();
     delete m_pPlaylist;
     if (g_pPlayerDlg == this) g_pPlayerDlg = nullptr;
 }
@@ -55,6 +57,7 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
         {WM_MOVE, &fw::Route<WM_MOVE, &D::OnMove>},
         {WM_TIMER, &fw::Route<WM_TIMER, &D::OnTimer>},
+        {WM_DROPFILES, &fw::Route<WM_DROPFILES, &D::OnDropFiles>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
@@ -71,6 +74,8 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_pPlaylist = new CPlaylist(m_iniFile);
     m_pPlaylist->m_strIniPath = m_strIniPath;
     m_pPlaylist->Load();
+    m_pController = std::make_unique<CPlayerController>(m_decoder, *m_pPlaylist, static_cast<IPlayerView&>(*this));
+    SetDecoderNotifyTarget(m_hWnd);
 
     m_pPlaylistDlg = nullptr;
     CreateCompanions();
@@ -90,6 +95,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_tLastAction = m_env.pfnNow();
     m_bShrunk = FALSE;
     m_nTimerID = ::SetTimer(m_hWnd, 1, 1000, nullptr);
+    if (!m_startupFiles.empty()) ::PostMessageA(m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
     return TRUE;
 }
 
@@ -103,12 +109,14 @@ void CPlayerDlg::CreateBackBuffer() {
 
 BOOL CPlayerDlg::DestroyWindow() {
     // The library goes first: after vbmp3_free no notification can reach what follows.
+    SetDecoderNotifyTarget(nullptr);
     m_decoder.Stop();
     m_decoder.Close();
     m_decoder.Free();
 
     DestroyCompanions();
     ClosePlaylistEditor(); // it shows the playlist, so it goes first
+    m_pController.reset();
     delete m_pPlaylist; // not saved: every edit was saved when it was made
     m_pPlaylist = nullptr;
 

@@ -9,15 +9,19 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/IniFile.h"
+#include "playback/ControlCodes.h"
 #include "playback/Decoder.h"
+#include "playback/PlayerView.h"
 
 #include <windows.h>
 
 #include <ctime>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CPlaylist;
+class CPlayerController;
 class CTickerDlg;
 class CMiniDlg;
 class CPlaylistDlg;
@@ -32,31 +36,20 @@ struct CPlayerEnvironment {
 // The real library, the private-profile functions and the C library's clock.
 CPlayerEnvironment DefaultPlayerEnvironment();
 
-// Player control codes.
-enum : int {
-    PC_PLAYPAUSE = 1,
-    PC_STOP = 2,
-    PC_PAUSE = 3,
-    PC_RESUME = 4,
-    PC_PREV = 5,
-    PC_NEXT = 6,
-    PC_NEXTPLAY = 7,
-    PC_PREVPLAY = 8,
-    PC_PLAYCURRENT = 9,
-};
-
-// Private messages between the program's windows (all sent, never posted).
+// Private messages between the program's windows (all sent, never posted), and one the main
+// window posts itself to open the files of its command line once it is up.
 enum : UINT {
     WM_PLAYLIST_CURRENT = 6001,
     WM_MINI_RESTORE = 6002,
     WM_MINI_COMMAND = 6003,
     WM_PLAYLIST_CLOSE = 6004,
     WM_PLAYLIST_PLAY = 6005,
+    WM_OPEN_STARTUP_FILES = WM_APP + 2,
 };
 
 constexpr int kButtonCount = 7;
 
-class CPlayerDlg : public fw::CDialog {
+class CPlayerDlg : public fw::CDialog, private IPlayerView {
 public:
     explicit CPlayerDlg(fw::CDialog* pParent,
                         const CPlayerEnvironment& env = DefaultPlayerEnvironment());
@@ -71,6 +64,8 @@ public:
     void DrawSkin(int nButton, int nImage);
     // A decoder notification, on the window thread.
     void OnDecoderNotify(int code, int value);
+    // Files to handle as a drop once the window is up (from the command line).
+    std::vector<std::string> m_startupFiles;
 
     BOOL LoadWindowSettings(int* pX, int* pY, int* pTopmost, int* pAutoShrink);
     BOOL SaveWindowSettings();
@@ -119,10 +114,24 @@ protected:
     void OnRButtonUp(UINT nFlags, POINT point);
     void OnMove(int x, int y);
     void OnTimer(UINT_PTR nIDEvent);
+    void OnDropFiles(HDROP hDropInfo);
     // A popup command id, from this window's menu or the mini window's.
     void OnMenuCommand(UINT id);
 
 private:
+    // IPlayerView: what the controller asks of the windows.
+    bool AskRemoveMissingFile(const std::string& path) override;
+    void ShowOpenError() override;
+    void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override;
+    void TellEditor(int index, int oldIndex) override;
+    void RedrawSkin() override;
+    void TrackChanging() override;
+
+    // A WM_DECODER_NOTIFY from the library's thread; stale ones are dropped.
+    void OnDecoderNotifyMessage(WPARAM wParam, LPARAM lParam);
+    // Hands the ticker WM_PLAYLIST_CURRENT (after a forced refresh when asked).
+    void SendTickerCurrent(WPARAM wParam, LPARAM lParam, bool forceRefresh);
+
     // Creation of the window's outline, button regions and skin bitmaps (on WM_CREATE).
     void BuildRegions();
     // Index of the first button region holding the point (window coordinates), or -1.
@@ -154,6 +163,7 @@ private:
     void ClosePlaylistEditor();
 
     CPlayerEnvironment m_env;
+    std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
     IDecoder& m_decoder;
     fw::IIniFile& m_iniFile;
 };

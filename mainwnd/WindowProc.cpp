@@ -2,6 +2,8 @@
 // companion windows and the editor, before the framework's routing sees every message.
 #include "app/PlayerDlg.h"
 
+#include "playback/DecoderCallback.h"
+#include "playback/PlayerController.h"
 #include "playlist/Playlist.h"
 #include "res/resource.h"
 
@@ -34,6 +36,13 @@ LRESULT CPlayerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         m_pPlaylist->SetCurrentIndex(static_cast<int>(wParam));
         PlayerControl(PC_PLAYCURRENT);
         break;
+    case WM_DECODER_NOTIFY:
+        OnDecoderNotifyMessage(wParam, lParam);
+        return 0;
+    case WM_OPEN_STARTUP_FILES:
+        if (m_pController) m_pController->AddDroppedFiles(m_startupFiles);
+        m_startupFiles.clear();
+        return 0;
     default:
         break;
     }

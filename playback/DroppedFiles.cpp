@@ -1,0 +1,37 @@
+// Files dropped on the player (or given on its command line).
+#include "playback/PlayerController.h"
+
+#include "playlist/TrackInfo.h"
+
+void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
+    int firstAdded = -1;
+    for (const std::string& path : paths) {
+        CTrackEntry entry;
+        if (!ReadTrackInfo(m_decoder, path, &entry)) {
+            m_view.ShowOpenError(); // one box per such file; the others are still taken
+            continue;
+        }
+        if (!m_playlist.IsNewPath(path)) continue; // listed already (also earlier in this drop)
+        int index = -1;
+        if (!m_playlist.Add(&index, entry)) continue; // the list is full
+        if (firstAdded == -1) firstAdded = index;
+    }
+    if (firstAdded == -1) return; // nothing new: whatever plays goes on undisturbed
+
+    m_playlist.Save();
+    const int oldIndex = m_playlist.GetCurrentIndex();
+    m_decoder.StopCallback();
+    CloseTrack();
+    m_decoder.StartCallback();
+    CTrackEntry first;
+    if (!m_playlist.GetAt(firstAdded, &first)) return;
+    m_playlist.SetCurrentIndex(firstAdded);
+    // A file that reads as MP3 but cannot be played simply does not play, without a message.
+    if (m_decoder.Open(first.m_strPath)) {
+        m_decoder.StopCallback();
+        m_decoder.Play();
+        m_decoder.StartCallback();
+    }
+    // Show the new state at once, as after any player command.
+    ShowOutcome(firstAdded, oldIndex, 0);
+}

@@ -1,0 +1,43 @@
+// The player controller: every player command, the end of a track and files dropped on the
+// player. It keeps no state of its own: the player's state is the decoder's and the position
+// in the list is the playlist's current index. Platform-free.
+#pragma once
+
+#include "playback/ControlCodes.h"
+#include "playback/Decoder.h"
+#include "playback/PlayerView.h"
+#include "playlist/Playlist.h"
+
+#include <string>
+#include <vector>
+
+class CPlayerController {
+public:
+    // All three must outlive the controller.
+    CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPlayerView& view);
+
+    // Carries out one command (PC_*). True when it acted; false when it did nothing (a code
+    // out of range, no entry to take) or when the user had a missing file's entry removed.
+    bool PlayerControl(int nCode);
+
+    // A decoder notification, on the window thread: code 4 (the track has ended) plays the
+    // next entry; any other code carries the elapsed seconds to the ticker.
+    void OnDecoderNotify(int code, int value);
+
+    // Files dropped on the player, in the shell's order: each readable file that is not yet
+    // listed is appended; when any was, the list is saved and the first of them plays.
+    void AddDroppedFiles(const std::vector<std::string>& paths);
+
+private:
+    bool TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrackEntry* pEntry);
+    // Stops and closes the decoder's track (notifications must be off).
+    void CloseTrack();
+    // Stop, close, open and play `path`; false when the file could not be opened.
+    bool StartTrack(const std::string& path);
+    // What every command that acted ends with: ticker, editor, skin.
+    void ShowOutcome(int index, int oldIndex, int elapsedSec);
+
+    IDecoder& m_decoder;
+    CPlaylist& m_playlist;
+    IPlayerView& m_view;
+};

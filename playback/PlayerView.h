@@ -1,0 +1,29 @@
+// What the player controller needs of the windows around it. Platform-free seam: the main
+// window implements it; tests record what the controller asked.
+#pragma once
+
+#include <string>
+
+class IPlayerView {
+public:
+    virtual ~IPlayerView() = default;
+
+    // "ふぁいるがみつかんないです。..." for an entry whose file cannot be opened for playing:
+    // true when the user wants the entry removed.
+    virtual bool AskRemoveMissingFile(const std::string& path) = 0;
+    // "ふぁいるがおーぷんできなかったよ。" for a file whose information cannot be read.
+    virtual void ShowOpenError() = 0;
+
+    // The ticker, when it is shown: show the entry `index` (-1: none) and the elapsed seconds;
+    // `code` is the notification code (0 from a player command). With `forceRefresh` the
+    // ticker renders the entry's text afresh even when the index did not change.
+    virtual void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) = 0;
+    // The playlist editor, when it is open: `index` is now current, `oldIndex` was.
+    virtual void TellEditor(int index, int oldIndex) = 0;
+    // Recompose the skin for the player's new state.
+    virtual void RedrawSkin() = 0;
+
+    // The decoder's open track is going away (notifications are off): whatever the decoder
+    // said about it and has not been handled yet is stale from now on.
+    virtual void TrackChanging() = 0;
+};

@@ -1,0 +1,120 @@
+// The decoder's notifications arrive on a thread of the library's own; the main window handles
+// them on its own thread, and never one about a track that has since been replaced.
+#include "tests/support/PlayerDlgFixture.h"
+
+#include "playlist/Playlist.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ModalRun.h"
+
+#include <shlobj.h>
+
+#include <thread>
+
+namespace {
+
+class DecoderNotify : public PlayerDlgTest {
+protected:
+    void SetUp() override {
+        WriteIni("[VIZURE3]\r\nREGNUM=3\r\nFILENAME0000=C:\\m\\0.mp3\r\n"
+                 "FILENAME0001=C:\\m\\1.mp3\r\nFILENAME0002=C:\\m\\2.mp3\r\n");
+        dlg = OpenDlg();
+        ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+        ASSERT_EQ("C:\\m\\0.mp3", decoder.OpenPath());
+    }
+    void TearDown() override { dlg->DestroyWindow(); }
+
+    // What the library does: notify from its own thread.
+    void NotifyFromLibraryThread(int code, int value) {
+        std::thread library([this, code, value] { decoder.Notify(code, value); });
+        library.join();
+    }
+    // Delivers an end of track from the library's thread the next time notifications are
+    // switched off, at the moment before they go off: the worst moment for the player.
+    void EndOfTrackJustBeforeTheTrackChanges() {
+        decoder.hooks["StopCallback"] = [this] {
+            decoder.hooks.erase("StopCallback");
+            NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+        };
+    }
+
+    std::unique_ptr<CPlayerDlg> dlg;
+};
+
+TEST_F(DecoderNotify, EndOfTrackIsHandledOnTheWindowThread) {
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+    EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath()); // nothing ran on the library's thread
+    PumpMessages();
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
+    EXPECT_EQ(1, dlg->m_pPlaylist->GetCurrentIndex());
+}
+
+TEST_F(DecoderNotify, AnEndQueuedBeforeNextCannotSkipTheTrackNextStarted) {
+    EndOfTrackJustBeforeTheTrackChanges();
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXT));
+    ASSERT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
+    decoder.ClearCalls();
+    PumpMessages(); // the stale end of track 0 is in the queue
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
+    EXPECT_EQ(1, dlg->m_pPlaylist->GetCurrentIndex());
+    EXPECT_TRUE(decoder.Calls().empty());
+
+    // The new track's own end still counts.
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+    PumpMessages();
+    EXPECT_EQ("C:\\m\\2.mp3", decoder.OpenPath());
+}
+
+TEST_F(DecoderNotify, AnEndQueuedBeforeStopCannotRestartPlayback) {
+    EndOfTrackJustBeforeTheTrackChanges();
+    ASSERT_TRUE(dlg->PlayerControl(PC_STOP));
+    PumpMessages();
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    EXPECT_EQ(0, dlg->m_pPlaylist->GetCurrentIndex());
+}
+
+TEST_F(DecoderNotify, AnEndQueuedBeforeADropCannotSkipTheDroppedTrack) {
+    const std::string dropped = folder / "new.mp3";
+    decoder.fileInfo[dropped] = CFileInfo{"t", "a", 10};
+    EndOfTrackJustBeforeTheTrackChanges();
+    dlg->m_startupFiles = {dropped}; // handled as a drop
+    ::SendMessageA(dlg->m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
+    ASSERT_EQ(dropped, decoder.OpenPath());
+    PumpMessages();
+    EXPECT_EQ(dropped, decoder.OpenPath());
+    EXPECT_EQ(3, dlg->m_pPlaylist->GetCurrentIndex());
+}
+
+TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {
+    dlg->DestroyWindow();
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0); // must not crash or post anywhere
+    PumpMessages();
+    SUCCEED();
+    dlg = OpenDlg(); // for TearDown
+}
+
+TEST_F(DecoderNotify, MissingFilePromptNamesThePath) {
+    CMessageBoxScript boxes;
+    boxes.Then(IDNO);
+    decoder.failingOpens.insert("C:\\m\\1.mp3");
+    EXPECT_TRUE(dlg->PlayerControl(PC_NEXT));
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(dlg->m_hWnd, boxes.Shown()[0].owner);
+    EXPECT_EQ("ふぁいるのえら～だよ。", boxes.Shown()[0].caption);
+    EXPECT_EQ("ふぁいるがみつかんないです。このでーた、消しますか？\n[C:\\m\\1.mp3]",
+              boxes.Shown()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.Shown()[0].flags);
+    EXPECT_EQ(3, dlg->m_pPlaylist->GetCount());
+}
+
+TEST_F(DecoderNotify, MissingFileAtTheEndOfATrackAnsweredYesDropsIt) {
+    CMessageBoxScript boxes;
+    boxes.Then(IDYES);
+    decoder.failingOpens.insert("C:\\m\\1.mp3");
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+    PumpMessages();
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(2, dlg->m_pPlaylist->GetCount());
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+// Records what the player controller asks of the windows.
+#pragma once
+
+#include "playback/PlayerView.h"
+
+#include <string>
+#include <vector>
+
+struct CFakePlayerView : IPlayerView {
+    struct TickerCall {
+        int index, code, elapsedSec;
+        bool forceRefresh;
+    };
+    struct EditorCall {
+        int index, oldIndex;
+    };
+
+    bool AskRemoveMissingFile(const std::string& path) override {
+        missingFilePrompts.push_back(path);
+        return removeMissingFiles;
+    }
+    void ShowOpenError() override { ++openErrors; }
+    void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override {
+        ticker.push_back({index, code, elapsedSec, forceRefresh});
+    }
+    void TellEditor(int index, int oldIndex) override { editor.push_back({index, oldIndex}); }
+    void RedrawSkin() override { ++redraws; }
+    void TrackChanging() override { ++trackChanges; }
+
+    bool NothingTold() const { return ticker.empty() && editor.empty() && redraws == 0; }
+
+    bool removeMissingFiles = false; // the answer to the missing-file prompt
+    std::vector<std::string> missingFilePrompts;
+    int openErrors = 0;
+    std::vector<TickerCall> ticker;
+    std::vector<EditorCall> editor;
+    int redraws = 0;
+    int trackChanges = 0;
+};
