@@ -9,6 +9,7 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/IniFile.h"
+#include "mainwnd/RunTables.h"
 #include "playback/ControlCodes.h"
 #include "playback/Decoder.h"
 #include "playback/PlayerView.h"
@@ -46,8 +47,6 @@ enum : UINT {
     WM_PLAYLIST_PLAY = 6005,
     WM_OPEN_STARTUP_FILES = WM_APP + 2,
 };
-
-constexpr int kButtonCount = 7;
 
 class CPlayerDlg : public fw::CDialog, private IPlayerView {
 public:
@@ -96,7 +95,7 @@ public:
     HGDIOBJ m_hOldBitmap = nullptr;            // what m_pBackDC held before m_bmpBackBuffer
     HRGN m_hWindowRgn = nullptr;               // belongs to the system once SetWindowRgn took it
     fw::CBitmap m_bmpBack;
-    fw::CRgn m_rgnButton[kButtonCount];
+    fw::CRgn m_rgnButton[mainwnd::BUTTON_COUNT];
     fw::CBitmap m_bmpImage[4]; // element n-1 holds image n
 
 protected:

@@ -5,13 +5,22 @@ option(PLAYER_SANITIZE "Native flavour: build with AddressSanitizer and UBSan (G
 # player_target_defaults(<target>): warnings as errors; string literals stored as code page 932
 # (sources are UTF-8); static runtime and Windows settings on the Windows flavours.
 function(player_target_defaults target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
-    $<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8 -fexec-charset=CP932>)
+  if(MSVC)
+    # Visual Studio (not tried here): the same settings in its own words.
+    target_compile_options(${target} PRIVATE /W4 /WX /permissive-
+      $<$<COMPILE_LANGUAGE:CXX>:/source-charset:utf-8 /execution-charset:.932>)
+    set_property(TARGET ${target} PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
+      $<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8 -fexec-charset=CP932>)
+  endif()
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(WIN32)
     # The program is ANSI throughout: every text is a code page 932 byte string.
     target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    if(NOT MSVC)
+      target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    endif()
   endif()
 endfunction()
 

@@ -23,7 +23,7 @@ HBITMAP LoadSkinBitmap(UINT id) {
 
 void CPlayerDlg::BuildRegions() {
     m_hWindowRgn = CreateRunRegion(mainwnd::WindowOutline());
-    for (int i = 0; i < kButtonCount; ++i) m_rgnButton[i].Attach(CreateRunRegion(mainwnd::ButtonRegion(i)));
+    for (int i = 0; i < mainwnd::BUTTON_COUNT; ++i) m_rgnButton[i].Attach(CreateRunRegion(mainwnd::ButtonRegion(i)));
 
     m_bmpBack.Attach(LoadSkinBitmap(IDB_BACK));
     const UINT images[] = {IDB_PRESSED, IDB_PLAYING, IDB_PRESSED_LIT, IDB_PAUSED};
@@ -32,7 +32,7 @@ void CPlayerDlg::BuildRegions() {
 }
 
 int CPlayerDlg::HitTestButtons(POINT point) const {
-    for (int i = 0; i < kButtonCount; ++i) {
+    for (int i = 0; i < mainwnd::BUTTON_COUNT; ++i) {
         if (m_rgnButton[i] && ::PtInRegion(m_rgnButton[i], point.x, point.y)) return i;
     }
     return -1;

@@ -54,3 +54,12 @@ UINT_PTR NextKernelHandleValue() {
     ::CloseHandle(probe);
     return reinterpret_cast<UINT_PTR>(probe);
 }
+
+int CountKernelHandles() {
+    int count = 0;
+    for (UINT_PTR value = 4; value < 0x10000; value += 4) {
+        DWORD flags = 0;
+        if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+    }
+    return count;
+}

@@ -9,6 +9,10 @@ int CountGdiObjects();
 // Windows of this thread, top-level and child.
 int CountThreadWindows();
 
+// Kernel handles open in this process, found by asking the system about every handle value in
+// the usual range.
+int CountKernelHandles();
+
 // The value the next kernel handle gets. Handles take the lowest free slot, so this value
 // creeps up exactly when handles are left open.
 UINT_PTR NextKernelHandleValue();

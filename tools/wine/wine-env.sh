@@ -1,6 +1,6 @@
 # Sourced: the environment under which this build runs Windows programs. Arguments: the root
 # folder that prepare-prefix.sh prepares, and which prefix: "test" (default) or "run".
-export PLAYER_WINE_ROOT="$1"
+export PLAYER_WINE_ROOT="$(realpath -m "$1")"
 export WINEPREFIX="$PLAYER_WINE_ROOT/${2:-test}-prefix"
 export WINEDEBUG=-all
 # No Mono or Gecko installers (dialogs nobody can answer); no HID device host (idle CPU).

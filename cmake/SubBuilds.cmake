@@ -1,0 +1,79 @@
+# The native tree drives the other flavours as external projects and runs their tests with its
+# own: `ctest` in the top build folder runs native, Wine and end-to-end tests alike.
+#   ctest -L native   platform-free logic (under sanitizers when PLAYER_SANITIZE is on)
+#   ctest -L wine     Win32 code in-process under Wine, and the platform-free tests again there
+#   ctest -L e2e      the real executable under Wine, driven with real X input
+#   ctest -L build    the 32-bit release build links and exports what it must
+#   ctest -L fuzz     the file-information parser under libFuzzer for a bounded time
+include(ExternalProject)
+
+option(PLAYER_WINDOWS_BUILDS "Build the 64-bit and 32-bit Windows flavours" ON)
+option(PLAYER_FUZZ_BUILD "Build the clang/libFuzzer flavour of the parser" ON)
+
+set(PLAYER_WINE_ROOT ${CMAKE_BINARY_DIR}/wine CACHE PATH "Wine prefix and test homes of this build")
+
+if(PLAYER_WINDOWS_BUILDS)
+  # The Wine prefix (Japanese locale, fonts, audio driver), created once per build folder.
+  add_custom_command(
+    OUTPUT ${PLAYER_WINE_ROOT}/test-prefix.stamp
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/prepare-prefix.sh ${PLAYER_WINE_ROOT} test
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/wine/prepare-prefix.sh
+    COMMENT "Preparing the Wine prefix in ${PLAYER_WINE_ROOT}")
+  add_custom_target(wine-prefix ALL DEPENDS ${PLAYER_WINE_ROOT}/test-prefix.stamp)
+
+  foreach(flavour win64 win32)
+    if(flavour STREQUAL "win64")
+      set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw64.cmake)
+    else()
+      set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw32.cmake)
+    endif()
+    ExternalProject_Add(${flavour}
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}
+      BINARY_DIR ${CMAKE_BINARY_DIR}/${flavour}
+      CMAKE_GENERATOR ${CMAKE_GENERATOR}
+      CMAKE_ARGS
+        -DCMAKE_TOOLCHAIN_FILE=${toolchain}
+        -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+        -DPLAYER_WINE_ROOT=${PLAYER_WINE_ROOT}
+        -DPLAYER_NATIVE_BINARY_DIR=${CMAKE_BINARY_DIR}
+      BUILD_ALWAYS ON
+      INSTALL_COMMAND ""
+      USES_TERMINAL_BUILD ON)
+  endforeach()
+
+  # Include the 64-bit tree's tests in this tree's ctest run.
+  file(WRITE ${CMAKE_BINARY_DIR}/SubBuildTests.cmake
+    "if(EXISTS \"${CMAKE_BINARY_DIR}/win64/CTestTestfile.cmake\")\n"
+    "  subdirs(\"${CMAKE_BINARY_DIR}/win64\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/SubBuildTests.cmake)
+
+  add_test(NAME build.win32-links
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/check-windows-build.sh ${CMAKE_BINARY_DIR}/win32/bin i386)
+  add_test(NAME build.win64-links
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/check-windows-build.sh ${CMAKE_BINARY_DIR}/win64/bin x86-64)
+  set_tests_properties(build.win32-links build.win64-links PROPERTIES LABELS build)
+endif()
+
+if(PLAYER_FUZZ_BUILD)
+  # The decoder library's platform-free core under libFuzzer, built with clang (which GCC's
+  # sanitizer flavour cannot give): only the core and the fuzz target (PLAYER_FUZZ).
+  ExternalProject_Add(fuzz
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz
+    CMAKE_GENERATOR ${CMAKE_GENERATOR}
+    CMAKE_ARGS
+      -DCMAKE_C_COMPILER=clang
+      -DCMAKE_CXX_COMPILER=clang++
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo
+      -DPLAYER_FUZZ=ON
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+
+  # About a minute of fuzzing on seeds made at test time; the corpus grows across runs.
+  add_test(NAME fuzz.fileinfo
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/vbmp3/fuzz/run-fuzzer.sh
+            ${CMAKE_BINARY_DIR}/fuzz/bin/fileinfo_fuzzer 60 ${CMAKE_BINARY_DIR}/fuzz-corpus/fileinfo)
+  set_tests_properties(fuzz.fileinfo PROPERTIES LABELS fuzz TIMEOUT 180)
+endif()

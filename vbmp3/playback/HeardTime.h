@@ -1,0 +1,32 @@
+// The playing time of what the audio device has played (not of what has been decoded), in whole
+// seconds. The device counts PCM frames from zero whenever it is opened or reset; a change of
+// format inside a file reopens it, so the time of the earlier formats is carried over.
+#ifndef VBMP3_PLAYBACK_HEARDTIME_H
+#define VBMP3_PLAYBACK_HEARDTIME_H
+
+#include <cstdint>
+
+namespace vbmp3 {
+
+class HeardTime {
+public:
+    // The device starts counting from zero at `sampleRate` Hz: at the start of a track and after
+    // each reopening.
+    void StartSegment(int sampleRate);
+    // The device's count of frames played since the segment started.
+    void SetPlayedFrames(std::uint64_t frames);
+
+    std::uint64_t Microseconds() const;
+    int WholeSeconds() const;
+    // Milliseconds of playing until WholeSeconds() next changes (at least 1).
+    int MillisecondsToNextSecond() const;
+
+private:
+    std::uint64_t m_nEarlierMicroseconds = 0; // of the segments before the current one
+    int m_nSampleRate = 0;
+    std::uint64_t m_nFrames = 0; // of the current segment
+};
+
+} // namespace vbmp3
+
+#endif

@@ -1,0 +1,182 @@
+#include "vbmp3/playback/PlaybackSession.h"
+
+#include <process.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "vbmp3/playback/DecodedStream.h"
+#include "vbmp3/playback/HeardTime.h"
+#include "vbmp3/playback/ThreadName.h"
+
+namespace vbmp3 {
+namespace {
+
+// The longest the thread sleeps without a reason to wake: while paused, or when the next whole
+// second is further off than that.
+constexpr DWORD kIdleWakeMs = 1000;
+
+// The file's elapsed seconds as the device plays them, reported as they change. The device may
+// have played earlier files since it was opened or reset, so the file's frames count from where
+// the device stood when the file (or a device reopened for a new format) started.
+class HeardReporter {
+public:
+    HeardReporter(PlaybackEvents& events, std::atomic<int>& elapsed)
+        : m_events(events), m_nElapsed(elapsed) {}
+
+    void StartSegment(AudioOutput& output) {
+        m_heard.StartSegment(output.Format().sampleRate);
+        m_nSegmentStart = 0;
+        output.PlayedFrames(m_nSegmentStart);
+    }
+    void Update(AudioOutput& output) {
+        std::uint64_t frames = 0;
+        if (output.PlayedFrames(frames) && frames >= m_nSegmentStart)
+            m_heard.SetPlayedFrames(frames - m_nSegmentStart);
+        const int seconds = m_heard.WholeSeconds();
+        m_nElapsed = seconds;
+        if (seconds != m_nReported) {
+            m_nReported = seconds;
+            m_events.ElapsedChanged(seconds);
+        }
+    }
+    DWORD MillisecondsToNextSecond() const {
+        return static_cast<DWORD>(m_heard.MillisecondsToNextSecond());
+    }
+
+private:
+    PlaybackEvents& m_events;
+    std::atomic<int>& m_nElapsed; // the session's, read by vbmp3_getState
+    HeardTime m_heard;
+    std::uint64_t m_nSegmentStart = 0;
+    int m_nReported = 0;
+};
+
+} // namespace
+
+PlaybackSession::PlaybackSession(ByteSource& file, const StreamFacts& facts,
+                                 std::unique_ptr<AudioOutput> output, OutputOpener reopen,
+                                 PlaybackEvents& events, DWORD stallTimeoutMs)
+    : m_file(file), m_facts(facts), m_reopen(std::move(reopen)), m_events(events),
+      m_nStallTimeoutMs(stallTimeoutMs), m_output(std::move(output)),
+      m_stop(MakeEvent(true, false)) {}
+
+PlaybackSession::~PlaybackSession() {
+    Stop();
+}
+
+bool PlaybackSession::Start() {
+    if (m_thread || !m_stop || !m_output) return false;
+    m_thread.Reset(
+        reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &ThreadMain, this, 0, nullptr)));
+    return static_cast<bool>(m_thread);
+}
+
+void PlaybackSession::Stop() {
+    if (!m_thread) return;
+    ::SetEvent(m_stop.Get());
+    ::WaitForSingleObject(m_thread.Get(), INFINITE);
+    m_thread.Reset();
+}
+
+bool PlaybackSession::Pause() {
+    return SwitchPause(Phase::Playing, Phase::Paused);
+}
+
+bool PlaybackSession::Resume() {
+    return SwitchPause(Phase::Paused, Phase::Playing);
+}
+
+bool PlaybackSession::SwitchPause(Phase from, Phase to) {
+    std::lock_guard<std::mutex> lock(m_outputLock);
+    if (m_phase.load() != from || !m_output) return false;
+    if (to == Phase::Paused)
+        m_output->Pause();
+    else
+        m_output->Resume();
+    m_phase = to;
+    return true;
+}
+
+std::unique_ptr<AudioOutput> PlaybackSession::TakeOutput() {
+    return std::move(m_output);
+}
+
+bool PlaybackSession::Reopen(const PcmFormat& format) {
+    std::lock_guard<std::mutex> lock(m_outputLock);
+    m_output.reset(); // the device of the old format goes first: there may be only one
+    m_output = m_reopen(format);
+    if (!m_output) {
+        m_phase = Phase::Failed;
+        return false;
+    }
+    if (m_phase.load() == Phase::Paused) m_output->Pause();
+    return true;
+}
+
+void PlaybackSession::Finish(Phase phase) {
+    std::lock_guard<std::mutex> lock(m_outputLock);
+    m_phase = phase;
+}
+
+void PlaybackSession::Run() {
+    DecodedStream stream(m_file, m_facts);
+    HeardReporter heard(m_events, m_nElapsed);
+    heard.StartSegment(*m_output);
+
+    std::vector<std::int16_t> pcm(kBufferFrames * 2);
+    std::size_t heldFrames = 0; // decoded into pcm, not written yet
+    PcmFormat heldFormat;
+    bool decoded = false;
+    int queuedBefore = 0;
+    DWORD lastProgress = ::GetTickCount();
+
+    for (;;) {
+        if (::WaitForSingleObject(m_stop.Get(), 0) == WAIT_OBJECT_0) return;
+        const int queued = m_output->QueuedBuffers();
+        if (queued < queuedBefore || m_phase.load() != Phase::Playing)
+            lastProgress = ::GetTickCount();
+        else if (queued > 0 && ::GetTickCount() - lastProgress > m_nStallTimeoutMs)
+            return Finish(Phase::Failed);
+        queuedBefore = queued;
+        heard.Update(*m_output);
+
+        if (!decoded && queued < kOutputBuffers) {
+            if (heldFrames == 0) {
+                heldFrames = stream.Read(pcm.data(), kBufferFrames, heldFormat);
+                decoded = heldFrames == 0;
+                continue;
+            }
+            if (heldFormat == m_output->Format()) {
+                if (!m_output->Write(pcm.data(), heldFrames)) return Finish(Phase::Failed);
+                heldFrames = 0;
+                ++queuedBefore;
+                continue;
+            }
+            if (queued == 0) { // a new format, and the old one has played out
+                if (!Reopen(heldFormat)) return;
+                heard.StartSegment(*m_output);
+                continue;
+            }
+        }
+        if (decoded && queued == 0) {
+            Finish(Phase::Ended);
+            m_events.Ended();
+            return;
+        }
+
+        const DWORD timeout = m_phase.load() == Phase::Playing
+                                  ? std::min(kIdleWakeMs, heard.MillisecondsToNextSecond())
+                                  : kIdleWakeMs;
+        const HANDLE wakes[2] = {m_stop.Get(), m_output->BufferDoneEvent()};
+        if (::WaitForMultipleObjects(2, wakes, FALSE, timeout) == WAIT_OBJECT_0) return;
+    }
+}
+
+unsigned __stdcall PlaybackSession::ThreadMain(void* self) {
+    NameThisThread(kPlaybackThreadName);
+    static_cast<PlaybackSession*>(self)->Run();
+    return 0;
+}
+
+} // namespace vbmp3

@@ -1,0 +1,80 @@
+// One play of one file: the playback thread, from vbmp3_play to the end of the file or to
+// vbmp3_stop. It decodes ahead into the output's buffers, keeps them queued, follows what the
+// device has played and reports the elapsed seconds and the end.
+#ifndef VBMP3_PLAYBACK_PLAYBACKSESSION_H
+#define VBMP3_PLAYBACK_PLAYBACKSESSION_H
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+#include "vbmp3/core/ByteSource.h"
+#include "vbmp3/core/MpegStream.h"
+#include "vbmp3/playback/AudioOutput.h"
+#include "vbmp3/playback/PlaybackEvents.h"
+#include "vbmp3/playback/UniqueHandle.h"
+
+namespace vbmp3 {
+
+// A device that has buffers queued, is not paused and gives none back for this long has failed
+// (a sound card pulled out): the file ends as stopped.
+constexpr DWORD kStallTimeoutMs = 5000;
+
+class PlaybackSession {
+public:
+    enum class Phase { Playing, Paused, Ended, Failed };
+
+    // Plays `file` (measured as `facts`) from its start on `output`, which must be open for the
+    // file's first format; `reopen` gives a device for a change of format inside the file. The
+    // file, the opener's state and `events` must outlive the session.
+    PlaybackSession(ByteSource& file, const StreamFacts& facts, std::unique_ptr<AudioOutput> output,
+                    OutputOpener reopen, PlaybackEvents& events, DWORD stallTimeoutMs);
+    ~PlaybackSession(); // Stop()
+    PlaybackSession(const PlaybackSession&) = delete;
+    PlaybackSession& operator=(const PlaybackSession&) = delete;
+
+    // Starts the playback thread; false when it cannot be created.
+    bool Start();
+    // Ends the playback thread and waits for it. Any thread but the playback thread.
+    void Stop();
+
+    // Playing to paused and back; false in any other phase.
+    bool Pause();
+    bool Resume();
+
+    Phase CurrentPhase() const { return m_phase.load(); }
+    // Whole seconds that the device has played of the file.
+    int ElapsedSeconds() const { return m_nElapsed.load(); }
+
+    // The device, for the next file; after Stop. Null when it failed.
+    std::unique_ptr<AudioOutput> TakeOutput();
+
+private:
+    static unsigned __stdcall ThreadMain(void* self);
+    void Run();
+    bool SwitchPause(Phase from, Phase to);
+    bool Reopen(const PcmFormat& format);
+    void Finish(Phase phase);
+
+    ByteSource& m_file;
+    const StreamFacts m_facts;
+    const OutputOpener m_reopen;
+    PlaybackEvents& m_events;
+    const DWORD m_nStallTimeoutMs;
+
+    // Pause and Resume (caller's thread) and a reopening (playback thread) meet here; only the
+    // playback thread replaces m_output, so it reads it without the lock.
+    std::mutex m_outputLock;
+    std::unique_ptr<AudioOutput> m_output;
+    std::atomic<Phase> m_phase{Phase::Playing};
+    std::atomic<int> m_nElapsed{0};
+
+    UniqueHandle m_stop;   // manual-reset: the thread is to end
+    UniqueHandle m_thread; // between Start and Stop
+};
+
+} // namespace vbmp3
+
+#endif

@@ -1,0 +1,53 @@
+// The library's one decoder: the open file, the play of it, and the output device, which stays
+// open from one file to the next while their format is the same, so that the next file starts
+// without waiting for a device to open. Not thread-safe: Library serialises the calls.
+#ifndef VBMP3_PLAYBACK_PLAYER_H
+#define VBMP3_PLAYBACK_PLAYER_H
+
+#include <windows.h>
+
+#include <memory>
+
+#include "vbmp3/playback/AudioOutput.h"
+#include "vbmp3/playback/PlayableFile.h"
+#include "vbmp3/playback/PlaybackEvents.h"
+#include "vbmp3/playback/PlaybackSession.h"
+
+namespace vbmp3 {
+
+// The player's states as vbmp3_getState reports them.
+enum PlayerState { kStateStopped = 0, kStatePlaying = 1, kStatePaused = 2 };
+
+class Player {
+public:
+    Player(OutputOpener openOutput, PlaybackEvents& events, DWORD stallTimeoutMs = kStallTimeoutMs);
+    ~Player(); // stops playing, closes the file and the device
+
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // The vbmp3_* functions of the same names; their contracts are in vbmp3.h.
+    bool Open(const char* path);
+    void Close();
+    bool Play();
+    void Stop();
+    bool Pause();
+    bool Restart();
+    PlayerState State(int& elapsedSec) const;
+
+private:
+    // Ends the play (the playback thread) and keeps its device, idle, for the next one.
+    void EndSession();
+
+    const OutputOpener m_openOutput;
+    PlaybackEvents& m_events; // not owned
+    const DWORD m_nStallTimeoutMs;
+    // Teardown order: the play goes before the device it borrows and the file it reads.
+    std::unique_ptr<PlayableFile> m_file;
+    std::unique_ptr<AudioOutput> m_output; // idle; lent to the session while one exists
+    std::unique_ptr<PlaybackSession> m_session;
+};
+
+} // namespace vbmp3
+
+#endif
