@@ -162,11 +162,11 @@ TEST_F(PlayerDlgTest, OpeningAndClosingLeaksNothing) {
     OpenDlg()->DestroyWindow();
     const int gdi = CountGdiObjects();
     const int windows = CountThreadWindows();
-    const UINT_PTR handle = NextKernelHandleValue();
+    const int handles = CountKernelHandles();
     for (int i = 0; i < 20; ++i) OpenDlg()->DestroyWindow();
     EXPECT_EQ(gdi, CountGdiObjects());
     EXPECT_EQ(windows, CountThreadWindows());
-    EXPECT_EQ(handle, NextKernelHandleValue());
+    EXPECT_EQ(handles, CountKernelHandles());
 }
 
 } // namespace

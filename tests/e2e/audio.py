@@ -53,3 +53,30 @@ def tone_sequence(samples, rate, tones, tolerance=0.05):
         if match and (not sequence or sequence[-1] != match[0]):
             sequence.append(match[0])
     return sequence
+
+
+def read_raw_left(path):
+    """The left channel of raw 16-bit stereo PCM (what the paced sink keeps)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    data = data[:len(data) // 4 * 4]
+    samples = struct.unpack("<%dh" % (len(data) // 2), data)
+    return list(samples[::2])
+
+
+def tone_change(samples, rate, first, second, window=0.02, tolerance=0.08):
+    """(end of the last window of tone `first`, start of the first window of tone `second` after
+    it), in samples."""
+    size = int(rate * window)
+    freqs = dominant_frequencies(samples, rate, window)
+    is_tone = lambda f, tone: f is not None and abs(f - tone) <= tone * tolerance
+    first_end = second_start = None
+    for i, f in enumerate(freqs):
+        if is_tone(f, first) and second_start is None:
+            first_end = (i + 1) * size
+        elif is_tone(f, second) and first_end is not None:
+            second_start = i * size
+            break
+    if first_end is None or second_start is None:
+        raise AssertionError("no change from %d Hz to %d Hz in the recording" % (first, second))
+    return first_end, second_start

@@ -26,6 +26,7 @@ def parse_args():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
     parser.add_argument("--runner", required=True)
+    parser.add_argument("--wine-root", required=True)
     _args, rest = parser.parse_known_args()
     return [sys.argv[0]] + rest
 
@@ -114,8 +115,8 @@ class Player:
                 values[key] = value
         return values
 
-    def start(self, *args):
-        env = dict(os.environ, PLAYER_AUDIO=self.audio)
+    def start(self, *args, env=None):
+        env = dict(os.environ, PLAYER_AUDIO=self.audio, **(env or {}))
         self.process = subprocess.Popen([_args.runner, self.exe_name, *args], cwd=self.folder,
                                         env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
@@ -222,3 +223,47 @@ class XEventLog:
         self.process.kill()
         self.process.wait()
         os.unlink(self.log.name)
+
+
+def windows_path(path):
+    """A Linux path as the program sees it through Wine's Z: drive."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def playlist_ini(paths, extra=""):
+    """INI text for a playlist of the given Windows paths (entry 0 current), as the program saves it."""
+    lines = ["[VIZURE3]", "REGNUM=%d" % len(paths)]
+    for i, path in enumerate(paths):
+        lines += ["FILENAME%04d=%s" % (i, path), "TRACKNAME%04d=" % i, "ARTISTNAME%04d=" % i,
+                  "TOTALSEC%04d=0" % i, "READDATA%04d=1" % i]
+    return "\n".join(lines) + "\n" + extra
+
+
+class PacedSink:
+    """The real-time sound card of the tests (tools/wine/paced-sink): start it before a program
+    that plays with audio="paced"."""
+
+    def __init__(self, folder):
+        self.pcm = os.path.join(folder, "paced.raw")
+        self.log = os.path.join(folder, "paced.log")
+        sink = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
+                            "wine", "paced-sink")
+        self.process = subprocess.Popen([sink, os.path.join(_args.wine_root, "paced.fifo"),
+                                         self.pcm, self.log])
+        time.sleep(0.3)
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait()
+
+    def arrivals(self):
+        """[(seconds since the sink started, total bytes read by then)]."""
+        with open(self.log) as f:
+            return [(float(t), int(b)) for t, b in (line.split() for line in f if line.strip())]
+
+    def time_of_byte(self, offset):
+        """When the byte at `offset` of the stream arrived, in seconds since the sink started."""
+        for t, total in self.arrivals():
+            if total > offset:
+                return t
+        return None

@@ -49,11 +49,6 @@ int CountThreadWindows() {
     return count;
 }
 
-UINT_PTR NextKernelHandleValue() {
-    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    ::CloseHandle(probe);
-    return reinterpret_cast<UINT_PTR>(probe);
-}
 
 int CountKernelHandles() {
     int count = 0;

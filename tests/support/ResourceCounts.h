@@ -13,6 +13,3 @@ int CountThreadWindows();
 // the usual range.
 int CountKernelHandles();
 
-// The value the next kernel handle gets. Handles take the lowest free slot, so this value
-// creeps up exactly when handles are left open.
-UINT_PTR NextKernelHandleValue();

@@ -1,0 +1,89 @@
+"""Playing a playlist with the real program and the real decoder library: a click on play starts
+the first track, each end starts the next, the last wraps to the first, and a missing file
+brings up its question."""
+import os
+import time
+import unittest
+
+import audio
+import e2elib
+
+TONES = [440, 660, 880]
+SECONDS = 1.5
+
+
+class Playback(unittest.TestCase):
+    def setUp(self):
+        self.player = e2elib.Player(folder_name="再生")
+        # Japanese folder and file names; 表 ends in byte 0x5C.
+        self.music = os.path.join(self.player.root, "音楽表")
+        os.makedirs(self.music)
+        self.paths = []
+        for i, tone in enumerate(TONES):
+            path = os.path.join(self.music, "トラック%d表.mp3" % (i + 1))
+            audio.make_tone_mp3(path, tone, SECONDS)
+            self.paths.append(path)
+        self.capture = os.path.join(self.player.root, "heard.wav")
+
+    def tearDown(self):
+        self.player.close()
+
+    def exit_player(self):
+        self.player.key("Escape")
+        self.player.answer_box("きえてほしい？", "y")
+        self.player.wait_exit()
+
+    def heard_tones(self):
+        samples, rate = audio.read_wav_left(self.capture)
+        return audio.tone_sequence(samples, rate, TONES)
+
+    def test_play_runs_through_the_list_and_wraps_to_the_first(self):
+        self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths]))
+        self.player.start(env={"VBMP3_CAPTURE_WAV": e2elib.windows_path(self.capture)})
+        e2elib.xdotool("mousemove", 60, 70, "click", 1)  # the play/pause key
+        # Three tracks and the start of the fourth, at the null sink's speed (about 4x).
+        want = 44 + int((len(TONES) * SECONDS + 0.5) * 44100 * 4)
+        e2elib.wait_for(lambda: os.path.exists(self.capture) and
+                        os.path.getsize(self.capture) > want, 30, "the tracks to play")
+        self.exit_player()
+        self.assertEqual(TONES + [TONES[0]], self.heard_tones()[:4])
+
+    def test_missing_file_asks_and_yes_drops_it_from_the_list(self):
+        missing = os.path.join(self.music, "消えた曲.mp3")
+        paths = [e2elib.windows_path(missing), e2elib.windows_path(self.paths[1])]
+        self.player.write_ini(e2elib.playlist_ini(paths))
+        self.player.start(env={"VBMP3_CAPTURE_WAV": e2elib.windows_path(self.capture)})
+        e2elib.xdotool("mousemove", 60, 70, "click", 1)
+        self.player.answer_box("ふぁいるのえら～だよ。", "y")
+        time.sleep(0.5)
+        e2elib.xdotool("mousemove", 60, 70, "click", 1)  # now the remaining entry plays
+        e2elib.wait_for(lambda: os.path.exists(self.capture) and
+                        os.path.getsize(self.capture) > 44 + 44100 * 4, 30, "the track to play")
+        self.exit_player()
+        self.assertEqual([660], self.heard_tones()[:1])
+        # The removal is not saved: the file still lists both entries.
+        self.assertEqual("2", self.player.ini_values()["REGNUM"])
+
+    def test_gap_between_tracks_at_real_time(self):
+        self.player = e2elib.Player(folder_name="間", audio="paced")
+        self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths[:2]]))
+        sink = e2elib.PacedSink(self.player.root)
+        try:
+            self.player.start()
+            e2elib.xdotool("mousemove", 60, 70, "click", 1)
+            time.sleep(2 * SECONDS + 1.0)
+            self.exit_player()
+        finally:
+            sink.stop()
+        samples, rate = audio.read_raw_left(sink.pcm), audio.RATE
+        first_end, second_start = audio.tone_change(samples, rate, TONES[0], TONES[1])
+        # Wall-clock time from the end of the first tone to the start of the second as the sink
+        # played them (each byte is heard when the real-time sink reads it).
+        gap = sink.time_of_byte(second_start * 4) - sink.time_of_byte(first_end * 4)
+        print("gap between tracks: %.3f s (end of the first tone to the start of the second, "
+              "as heard)" % gap)
+        self.assertLess(gap, 0.5)
+
+
+if __name__ == "__main__":
+    e2elib.main()
