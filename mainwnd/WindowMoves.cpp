@@ -1,18 +1,16 @@
 // The main window's timer, its moves, and its shrink to the mini window and back.
 #include "app/PlayerDlg.h"
 
+#include "mainwnd/IdleRule.h"
 #include "res/resource.h"
 
 namespace {
-// The automatic shrink needs more than this many seconds without a press, release or right
-// click on the main window.
-constexpr time_t kInactivityLimitSec = 180;
 // The ticker stands this far above the main window's top edge, at its left edge.
 constexpr int kTickerOffsetY = 50;
 } // namespace
 
 void CPlayerDlg::OnTimer(UINT_PTR) {
-    if (m_env.pfnNow() - m_tLastAction > kInactivityLimitSec && !m_bShrunk && m_bAutoShrink) {
+    if (mainwnd::ShouldShrinkByTimer(m_env.pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
         ShrinkByTimer();
     }
     Default();
@@ -53,6 +51,8 @@ void CPlayerDlg::PlaceMiniWindow() {
 }
 
 void CPlayerDlg::ShrinkByDoubleClick() {
+    // Nothing may hide the player while there is no mini window to bring it back.
+    if (!MiniWindow()) return;
     m_bShrunk = TRUE;
     ::ShowWindow(m_hWnd, SW_HIDE);
     PlaceMiniWindow();
@@ -61,6 +61,7 @@ void CPlayerDlg::ShrinkByDoubleClick() {
 }
 
 void CPlayerDlg::ShrinkByTimer() {
+    if (!MiniWindow()) return; // as above
     m_bShrunk = TRUE;
     PlaceMiniWindow();
     ::ShowWindow(MiniWindow(), SW_SHOW);

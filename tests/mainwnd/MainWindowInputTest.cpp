@@ -183,61 +183,46 @@ TEST_F(MainWindowInput, MiniWindowCommandsSaveFirstEvenWhenTheyDoNothing) {
     EXPECT_EQ("8", IniValue("DLGMMIN"));
 }
 
-TEST_F(MainWindowInput, TimerShrinksOnlyAfterMoreThan180IdleSeconds) {
-    dlg->m_bAutoShrink = 1;
-    const time_t start = dlg->m_tLastAction;
-    s_now = start + 180;
-    Tick();
-    EXPECT_FALSE(dlg->m_bShrunk);
-    EXPECT_TRUE(::IsWindowVisible(Wnd()));
-    s_now = start + 181;
-    Tick();
-    EXPECT_TRUE(dlg->m_bShrunk);
-    EXPECT_FALSE(::IsWindowVisible(Wnd()));
-
-    ::SendMessageA(Wnd(), WM_MINI_RESTORE, 0, 0);
-    EXPECT_FALSE(dlg->m_bShrunk);
-    EXPECT_TRUE(::IsWindowVisible(Wnd()));
+TEST_F(MainWindowInput, PressesReleasesAndRightClicksRestartTheIdleClock) {
+    s_now += 170;
+    Press(20, 160); // the ticker button
     EXPECT_EQ(s_now, dlg->m_tLastAction);
-}
-
-TEST_F(MainWindowInput, UserActionsRestartTheIdleClock) {
-    dlg->m_bAutoShrink = 1;
-    const time_t start = dlg->m_tLastAction;
-    s_now = start + 170;
-    // (A press outside the buttons would start the system's move loop, which waits for the
-    // real mouse; drags are tested end to end.)
-    Click(20, 160);
-    s_now = start + 300;
-    Tick();
-    EXPECT_FALSE(dlg->m_bShrunk);
+    s_now += 3;
+    Release(20, 160);
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
     CPopupMenuScript menu;
     menu.Then(0);
+    s_now += 9;
     RightClick(200, 180);
-    s_now = start + 480; // 180 seconds after the right click
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    // A double click and the timer are no actions of the user's.
+    const time_t last = dlg->m_tLastAction;
+    s_now += 5;
+    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(20, 160));
     Tick();
-    EXPECT_FALSE(dlg->m_bShrunk);
-    s_now = start + 481;
-    Tick();
-    EXPECT_TRUE(dlg->m_bShrunk);
+    EXPECT_EQ(last, dlg->m_tLastAction);
 }
 
-TEST_F(MainWindowInput, TimerNeverShrinksWithTheOptionOff) {
-    s_now = dlg->m_tLastAction + 100000;
+TEST_F(MainWindowInput, WithoutAMiniWindowNothingHidesThePlayer) {
+    // The mini window is what brings the player back: until there is one, neither the timer
+    // nor a double click outside the buttons may hide the player.
+    dlg->m_bAutoShrink = 1;
+    s_now = dlg->m_tLastAction + 1000;
     Tick();
+    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
+    EXPECT_TRUE(::IsWindowVisible(Wnd()));
     EXPECT_FALSE(dlg->m_bShrunk);
 }
 
-TEST_F(MainWindowInput, DoubleClickOutsideTheButtonsShrinksAnyway) {
-    ASSERT_EQ(0, dlg->m_bAutoShrink);
-    const time_t before = dlg->m_tLastAction;
-    s_now += 50;
-    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
-    EXPECT_TRUE(dlg->m_bShrunk);
-    EXPECT_FALSE(::IsWindowVisible(Wnd()));
-    EXPECT_EQ(before, dlg->m_tLastAction); // a double click is no action for the idle clock
-    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
-    EXPECT_TRUE(dlg->m_bShrunk);
+TEST_F(MainWindowInput, RestoreFromTheMiniWindowShowsThePlayerAgain) {
+    ::ShowWindow(Wnd(), SW_HIDE);
+    dlg->m_bShrunk = TRUE;
+    s_now += 42;
+    ::SendMessageA(Wnd(), WM_MINI_RESTORE, 300, 400);
+    EXPECT_TRUE(::IsWindowVisible(Wnd()));
+    EXPECT_FALSE(dlg->m_bShrunk);
+    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_FALSE(::GetWindowLongPtrA(Wnd(), GWL_EXSTYLE) & WS_EX_TOPMOST); // as the menu says
 }
 
 TEST_F(MainWindowInput, DoubleClickOnAButtonActsAgain) {
