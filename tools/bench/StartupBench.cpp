@@ -65,11 +65,12 @@ int Launch(const std::string& exe, int runs) {
         }
         FindWindowOf find{process.dwProcessId, nullptr};
         while (!find.found && Seconds() - start < 30) {
-            ::WaitForInputIdle(process.hProcess, 50);
             ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&find));
             if (!find.found) ::Sleep(1);
         }
+        // Shown; the first frame is painted once the program waits for input again.
         ::WaitForInputIdle(process.hProcess, 5000);
+
         times.push_back(Seconds() - start);
         if (run == runs - 1) {
             ::Sleep(3000); // idle
