@@ -64,6 +64,19 @@ class Playback(unittest.TestCase):
         # The removal is not saved: the file still lists both entries.
         self.assertEqual("2", self.player.ini_values()["REGNUM"])
 
+    def test_files_given_on_the_command_line_join_the_list_and_play(self):
+        self.player.start(e2elib.windows_path(self.paths[2]), e2elib.windows_path(self.paths[0]),
+                          env={"VBMP3_CAPTURE_WAV": e2elib.windows_path(self.capture)})
+        e2elib.wait_for(lambda: os.path.exists(self.capture) and
+                        os.path.getsize(self.capture) > 44 + 44100 * 4, 30, "the first file to play")
+        self.exit_player()
+        self.assertEqual([880], self.heard_tones()[:1])  # the first one given plays
+        values = self.player.ini_values()
+        self.assertEqual("2", values["REGNUM"])
+        self.assertEqual(e2elib.windows_path(self.paths[2]),
+                         self.player.read_ini().split("FILENAME0000=")[1].splitlines()[0])
+        self.assertEqual(str(int(SECONDS)), values["TOTALSEC0000"])  # read from the file
+
     def test_gap_between_tracks_at_real_time(self):
         self.player = e2elib.Player(folder_name="間", audio="paced")
         self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths[:2]]))
