@@ -27,7 +27,7 @@ CPlayerEnvironment DefaultPlayerEnvironment() {
 }
 
 CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
-    : fw::CDialog(IDD_PLAYER, pParent), m_env(env), m_decoder(*env.pDecoder),
+    : fw::CDialog(IDD_PLAYER, pParent), m_pfnNow(env.pfnNow), m_decoder(*env.pDecoder),
       m_iniFile(*env.pIniFile) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_decoder.Init();
@@ -38,9 +38,8 @@ CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
 
 CPlayerDlg::~CPlayerDlg() {
     // DestroyWindow released everything in order; what is left (after a failed creation) goes
-    // here, the back buffer's context before the bitmap selected into it.
-    if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
-    m_pBackDC.reset();
+    // the same way.
+    ReleaseSkin();
     m_pController.reset();
     delete m_pPlaylist;
     if (g_pPlayerDlg == this) g_pPlayerDlg = nullptr;
@@ -92,7 +91,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     ::CheckMenuItem(m_pPopupMenu, ID_AUTOSHRINK, MF_BYCOMMAND | (nAutoShrink & MF_CHECKED));
 
     m_bAutoShrink = nAutoShrink;
-    m_tLastAction = m_env.pfnNow();
+    m_tLastAction = m_pfnNow();
     m_bShrunk = FALSE;
     m_nTimerID = ::SetTimer(m_hWnd, 1, 1000, nullptr);
     if (!m_startupFiles.empty()) ::PostMessageA(m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
@@ -129,7 +128,7 @@ BOOL CPlayerDlg::DestroyWindow() {
 void CPlayerDlg::ReleaseSkin() {
     for (fw::CRgn& rgn : m_rgnButton) rgn.Delete();
     // The back buffer's bitmap can only be deleted once it is no longer selected.
-    if (m_pBackDC) ::SelectObject(*m_pBackDC, m_hOldBitmap);
+    if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
     m_hOldBitmap = nullptr;
     m_pBackDC.reset();
     m_bmpBack.Delete();

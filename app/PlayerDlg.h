@@ -161,7 +161,7 @@ private:
     // Destroys and deletes the playlist editor if it is open.
     void ClosePlaylistEditor();
 
-    CPlayerEnvironment m_env;
+    time_t (*m_pfnNow)(); // the clock in whole seconds
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
     IDecoder& m_decoder;
     fw::IIniFile& m_iniFile;

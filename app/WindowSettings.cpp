@@ -7,16 +7,6 @@
 
 #include <string>
 
-namespace {
-
-// The check flag (MF_CHECKED, 8) of a menu item, or 0; the stored form of the two options.
-int CheckFlag(HMENU menu, UINT id) {
-    const UINT state = ::GetMenuState(menu, id, MF_BYCOMMAND);
-    return state == static_cast<UINT>(-1) ? 0 : static_cast<int>(state & MF_CHECKED);
-}
-
-} // namespace
-
 BOOL CPlayerDlg::LoadWindowSettings(int* pX, int* pY, int* pTopmost, int* pAutoShrink) {
     *pX = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kPosX);
     *pY = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kPosY);
@@ -33,8 +23,9 @@ BOOL CPlayerDlg::SaveWindowSettings() {
     };
     write(ini::kPosX, rect.left);
     write(ini::kPosY, rect.top);
-    write(ini::kTopmost, CheckFlag(m_pPopupMenu, ID_TOPMOST));
-    write(ini::kAutoShrink, CheckFlag(m_pPopupMenu, ID_AUTOSHRINK));
+    // The stored form of the two options is the menu's check flag (8) itself.
+    write(ini::kTopmost, IsMenuChecked(ID_TOPMOST) ? MF_CHECKED : 0);
+    write(ini::kAutoShrink, IsMenuChecked(ID_AUTOSHRINK) ? MF_CHECKED : 0);
     return TRUE;
 }
 

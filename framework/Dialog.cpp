@@ -55,6 +55,11 @@ CDialog* CDialog::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<CDialog*>(::GetPropA(hwnd, kObjectProp)) : nullptr;
 }
 
+bool CDialog::RouteDialogMessage(MSG* msg) {
+    HWND root = msg->hwnd ? ::GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+    return root && FromHandle(root) && ::IsDialogMessageA(root, msg);
+}
+
 const MessageTable& CDialog::GetMessageTable() const { return kEmptyTable; }
 
 HWND CDialog::CreateFromTemplate(HWND owner) {
@@ -246,9 +251,7 @@ void CDialog::RunModalLoop() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        // Keyboard navigation (Tab, Enter, Escape) for whichever of our dialogs has the message.
-        HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && FromHandle(root) && ::IsDialogMessageA(root, &msg)) continue;
+        if (RouteDialogMessage(&msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

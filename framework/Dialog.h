@@ -36,6 +36,9 @@ public:
 
     // Finds the object attached to a window of this framework, or null.
     static CDialog* FromHandle(HWND hwnd);
+    // Keyboard navigation (Tab, Enter, Escape) for whichever of our dialogs the message is for;
+    // true when the message was used up and must not be dispatched.
+    static bool RouteDialogMessage(MSG* msg);
 
 protected:
     virtual const MessageTable& GetMessageTable() const;

@@ -18,7 +18,7 @@ BOOL CPlayerDlg::ToggleMenuCheck(UINT id) {
 
 void CPlayerDlg::OnRButtonUp(UINT, POINT point) {
     if (!m_pPopupMenu) return;
-    m_tLastAction = m_env.pfnNow();
+    m_tLastAction = m_pfnNow();
     POINT screen = point;
     ::ClientToScreen(m_hWnd, &screen);
     const UINT id = fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);

@@ -4,7 +4,7 @@
 #include "mainwnd/RunTables.h"
 
 void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
-    m_tLastAction = m_env.pfnNow();
+    m_tLastAction = m_pfnNow();
     const int button = HitTestButtons(point);
     if (button != -1) {
         m_nPressed = button;
@@ -21,7 +21,7 @@ void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
 }
 
 void CPlayerDlg::OnLButtonUp(UINT, POINT point) {
-    m_tLastAction = m_env.pfnNow();
+    m_tLastAction = m_pfnNow();
     ::ReleaseCapture();
     DrawSkin(-1, 0);
     int button = HitTestButtons(point);

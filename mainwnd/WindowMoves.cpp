@@ -10,7 +10,7 @@ constexpr int kTickerOffsetY = 50;
 } // namespace
 
 void CPlayerDlg::OnTimer(UINT_PTR) {
-    if (mainwnd::ShouldShrinkByTimer(m_env.pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
+    if (mainwnd::ShouldShrinkByTimer(m_pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
         ShrinkByTimer();
     }
     Default();
@@ -70,7 +70,7 @@ void CPlayerDlg::ShrinkByTimer() {
 }
 
 void CPlayerDlg::OnMiniRestore() {
-    m_tLastAction = m_env.pfnNow();
+    m_tLastAction = m_pfnNow();
     // Shows the main window again where it was, whatever the mini window did meanwhile.
     ApplyTopmost(m_hWnd, IsMenuChecked(ID_TOPMOST));
     if (IsTickerShown()) ::ShowWindow(TickerWindow(), SW_SHOW);

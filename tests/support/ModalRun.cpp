@@ -31,8 +31,7 @@ INT_PTR RunModal(fw::CDialog& dlg, std::function<void(HWND)> script) {
 void PumpMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && fw::CDialog::FromHandle(root) && ::IsDialogMessageA(root, &msg)) continue;
+        if (fw::CDialog::RouteDialogMessage(&msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
