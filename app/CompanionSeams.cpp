@@ -11,13 +11,21 @@ void CPlayerDlg::CreateCompanions() {
 
 void CPlayerDlg::DestroyCompanions() {}
 
-void CPlayerDlg::ClosePlaylistEditor() { m_pPlaylistDlg = nullptr; }
+void CPlayerDlg::ClosePlaylistEditor() {
+    m_pPlaylistDlg = nullptr;
+}
 
 void CPlayerDlg::OpenPlaylistEditor() {}
 
-HWND CPlayerDlg::TickerWindow() const { return nullptr; }
-HWND CPlayerDlg::MiniWindow() const { return nullptr; }
-BOOL CPlayerDlg::IsTickerShown() const { return FALSE; }
+HWND CPlayerDlg::TickerWindow() const {
+    return nullptr;
+}
+HWND CPlayerDlg::MiniWindow() const {
+    return nullptr;
+}
+BOOL CPlayerDlg::IsTickerShown() const {
+    return FALSE;
+}
 void CPlayerDlg::SetTickerShown(BOOL) {}
 
 void CPlayerDlg::SendTickerCurrent(WPARAM, LPARAM, bool) {}

@@ -13,7 +13,9 @@
 CPlayerDlg* g_pPlayerDlg = nullptr;
 
 namespace {
-time_t CurrentTime() { return std::time(nullptr); }
+time_t CurrentTime() {
+    return std::time(nullptr);
+}
 } // namespace
 
 CPlayerEnvironment DefaultPlayerEnvironment() {
@@ -73,7 +75,8 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_pPlaylist = new CPlaylist(m_iniFile);
     m_pPlaylist->m_strIniPath = m_strIniPath;
     m_pPlaylist->Load();
-    m_pController = std::make_unique<CPlayerController>(m_decoder, *m_pPlaylist, static_cast<IPlayerView&>(*this));
+    m_pController = std::make_unique<CPlayerController>(m_decoder, *m_pPlaylist,
+                                                        static_cast<IPlayerView&>(*this));
     SetDecoderNotifyTarget(m_hWnd);
 
     m_pPlaylistDlg = nullptr;
@@ -101,8 +104,7 @@ BOOL CPlayerDlg::OnInitDialog() {
 void CPlayerDlg::CreateBackBuffer() {
     fw::CClientDC windowDC(m_hWnd);
     m_pBackDC = std::make_unique<fw::CMemoryDC>(windowDC);
-    m_bmpBackBuffer.Attach(
-        ::CreateCompatibleBitmap(windowDC, m_bmInfo.bmWidth, m_bmInfo.bmHeight));
+    m_bmpBackBuffer.Attach(::CreateCompatibleBitmap(windowDC, m_bmInfo.bmWidth, m_bmInfo.bmHeight));
     m_hOldBitmap = ::SelectObject(*m_pBackDC, m_bmpBackBuffer);
 }
 
@@ -126,13 +128,15 @@ BOOL CPlayerDlg::DestroyWindow() {
 }
 
 void CPlayerDlg::ReleaseSkin() {
-    for (fw::CRgn& rgn : m_rgnButton) rgn.Delete();
+    for (fw::CRgn& rgn : m_rgnButton)
+        rgn.Delete();
     // The back buffer's bitmap can only be deleted once it is no longer selected.
     if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
     m_hOldBitmap = nullptr;
     m_pBackDC.reset();
     m_bmpBack.Delete();
-    for (fw::CBitmap& image : m_bmpImage) image.Delete();
+    for (fw::CBitmap& image : m_bmpImage)
+        image.Delete();
     m_bmpBackBuffer.Delete();
 }
 
@@ -140,7 +144,9 @@ void CPlayerDlg::OnOK() {
     // Enter never closes the player.
 }
 
-void CPlayerDlg::OnCancel() { ConfirmExit(); }
+void CPlayerDlg::OnCancel() {
+    ConfirmExit();
+}
 
 void CPlayerDlg::ConfirmExit() {
     if (fw::ShowMessageBox(m_hWnd, ui::kExitText, ui::kExitCaption, MB_YESNO) != IDYES) return;
@@ -150,4 +156,6 @@ void CPlayerDlg::ConfirmExit() {
     SaveWindowSettings();
 }
 
-HCURSOR CPlayerDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+HCURSOR CPlayerDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}

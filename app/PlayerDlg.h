@@ -73,14 +73,14 @@ public:
     // window settings.
     void ConfirmExit();
 
-    int m_bAutoShrink = 0;   // 0 or 8 from the INI file, 0 or 1 from the menu
-    BOOL m_bShrunk = FALSE;  // the mini window stands in for this one
+    int m_bAutoShrink = 0;  // 0 or 8 from the INI file, 0 or 1 from the menu
+    BOOL m_bShrunk = FALSE; // the mini window stands in for this one
     std::string m_strIniPath;
-    CPlaylist* m_pPlaylist = nullptr; // owned; from OnInitDialog to DestroyWindow
-    HICON m_hIcon = nullptr;          // shared icon resource, not destroyed
-    time_t m_tLastAction = 0;         // the user's last action here, whole seconds
-    CTickerDlg* m_pTicker = nullptr;  // deletes itself after its window is gone
-    CMiniDlg* m_pMini = nullptr;      // deletes itself after its window is gone
+    CPlaylist* m_pPlaylist = nullptr;       // owned; from OnInitDialog to DestroyWindow
+    HICON m_hIcon = nullptr;                // shared icon resource, not destroyed
+    time_t m_tLastAction = 0;               // the user's last action here, whole seconds
+    CTickerDlg* m_pTicker = nullptr;        // deletes itself after its window is gone
+    CMiniDlg* m_pMini = nullptr;            // deletes itself after its window is gone
     CPlaylistDlg* m_pPlaylistDlg = nullptr; // owned while open
     UINT_PTR m_nTimerID = 0;
     HMENU m_pPopupMenu = nullptr; // first submenu of m_menu; not owned
@@ -91,9 +91,9 @@ public:
     // the background and the four state images.
     BITMAP m_bmInfo{};
     std::unique_ptr<fw::CMemoryDC> m_pBackDC; // owned
-    fw::CBitmap m_bmpBackBuffer;               // selected into m_pBackDC while it lives
-    HGDIOBJ m_hOldBitmap = nullptr;            // what m_pBackDC held before m_bmpBackBuffer
-    HRGN m_hWindowRgn = nullptr;               // belongs to the system once SetWindowRgn took it
+    fw::CBitmap m_bmpBackBuffer;              // selected into m_pBackDC while it lives
+    HGDIOBJ m_hOldBitmap = nullptr;           // what m_pBackDC held before m_bmpBackBuffer
+    HRGN m_hWindowRgn = nullptr;              // belongs to the system once SetWindowRgn took it
     fw::CBitmap m_bmpBack;
     fw::CRgn m_rgnButton[mainwnd::BUTTON_COUNT];
     fw::CBitmap m_bmpImage[4]; // element n-1 holds image n
@@ -161,7 +161,7 @@ private:
     // Destroys and deletes the playlist editor if it is open.
     void ClosePlaylistEditor();
 
-    time_t (*m_pfnNow)(); // the clock in whole seconds
+    time_t (*m_pfnNow)();                             // the clock in whole seconds
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
     IDecoder& m_decoder;
     fw::IIniFile& m_iniFile;

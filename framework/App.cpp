@@ -11,7 +11,8 @@ namespace {
 std::string GetModulePathA(HMODULE module) {
     std::vector<char> buffer(MAX_PATH);
     for (;;) {
-        const DWORD n = ::GetModuleFileNameA(module, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            ::GetModuleFileNameA(module, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return std::string();
         if (n < buffer.size()) return std::string(buffer.data(), n);
         buffer.resize(buffer.size() * 2); // truncated: try a larger buffer
@@ -19,7 +20,9 @@ std::string GetModulePathA(HMODULE module) {
 }
 } // namespace
 
-CWinApp::CWinApp() { s_pApp = this; }
+CWinApp::CWinApp() {
+    s_pApp = this;
+}
 
 CWinApp::~CWinApp() {
     if (s_pApp == this) s_pApp = nullptr;

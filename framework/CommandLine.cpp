@@ -7,7 +7,8 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
     size_t i = 0;
     const size_t n = line.size();
     for (;;) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t')) ++i;
+        while (i < n && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
         if (i >= n) break;
         std::string arg;
         bool quoted = false;

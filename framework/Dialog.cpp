@@ -60,7 +60,9 @@ bool CDialog::RouteDialogMessage(MSG* msg) {
     return root && FromHandle(root) && ::IsDialogMessageA(root, msg);
 }
 
-const MessageTable& CDialog::GetMessageTable() const { return kEmptyTable; }
+const MessageTable& CDialog::GetMessageTable() const {
+    return kEmptyTable;
+}
 
 HWND CDialog::CreateFromTemplate(HWND owner) {
     t_pCreating = this;
@@ -102,8 +104,7 @@ void CDialog::Detach() {
     m_hWnd = nullptr;
 }
 
-LRESULT CALLBACK CDialog::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
+LRESULT CALLBACK CDialog::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CDialog* self = FromHandle(hwnd);
     if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
@@ -135,7 +136,8 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     const MessageTable& table = GetMessageTable();
     for (size_t i = 0; i < table.messageCount; ++i) {
-        if (table.messages[i].message == message) return table.messages[i].thunk(*this, wParam, lParam);
+        if (table.messages[i].message == message)
+            return table.messages[i].thunk(*this, wParam, lParam);
     }
     return DefWindowProc(message, wParam, lParam);
 }
@@ -178,7 +180,9 @@ bool CDialog::RouteNotify(LPARAM lParam, LRESULT* result) {
     return false;
 }
 
-LRESULT CDialog::Default() { return DefWindowProc(m_curMessage, m_curWParam, m_curLParam); }
+LRESULT CDialog::Default() {
+    return DefWindowProc(m_curMessage, m_curWParam, m_curLParam);
+}
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!m_pfnSuper) return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
@@ -204,7 +208,9 @@ void CDialog::OnCancel() {
         DestroyWindow();
 }
 
-BOOL CDialog::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+BOOL CDialog::DestroyWindow() {
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
 
 BOOL CDialog::Create(UINT templateId, CDialog* parent) {
     m_nTemplateId = templateId;

@@ -16,6 +16,8 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags
     return ::MessageBoxA(owner, text, caption, flags);
 }
 
-void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
+void SetMessageBoxHandler(MessageBoxHandler handler) {
+    Handler() = std::move(handler);
+}
 
 } // namespace fw

@@ -11,7 +11,8 @@ namespace fw {
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags);
 
 // Replaces the system's message box for this process (tests); an empty function restores it.
-using MessageBoxHandler = std::function<int(HWND owner, const char* text, const char* caption, UINT flags)>;
+using MessageBoxHandler =
+    std::function<int(HWND owner, const char* text, const char* caption, UINT flags)>;
 void SetMessageBoxHandler(MessageBoxHandler handler);
 
 } // namespace fw

@@ -52,13 +52,13 @@ struct MessageTable {
     size_t notifyCount;
 };
 
-template <class T, size_t N> constexpr size_t CountOf(const T (&)[N]) { return N; }
+template <class T, size_t N> constexpr size_t CountOf(const T (&)[N]) {
+    return N;
+}
 
 namespace detail {
 template <class M> struct MemberOf;
-template <class C, class F> struct MemberOf<F C::*> {
-    using Class = C;
-};
+template <class C, class F> struct MemberOf<F C::*> { using Class = C; };
 } // namespace detail
 
 // Unpacks one message's parameters. Handler signatures, by message:

@@ -7,7 +7,8 @@ namespace fw {
 SplitPathParts SplitPath(const std::string& path) {
     SplitPathParts parts;
     size_t pos = 0;
-    if (path.size() >= 2 && path[1] == ':' && !sjis::IsLeadByte(static_cast<unsigned char>(path[0]))) {
+    if (path.size() >= 2 && path[1] == ':' &&
+        !sjis::IsLeadByte(static_cast<unsigned char>(path[0]))) {
         parts.drive = path.substr(0, 2);
         pos = 2;
     }

@@ -9,7 +9,9 @@
 namespace sjis {
 
 // First byte of a double-byte character in code page 932.
-constexpr bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+constexpr bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // Offset of the last single-byte character `ch` in `s` (never the second byte of a double-byte
 // character), or std::string::npos.

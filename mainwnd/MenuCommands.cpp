@@ -21,7 +21,8 @@ void CPlayerDlg::OnRButtonUp(UINT, POINT point) {
     m_tLastAction = m_pfnNow();
     POINT screen = point;
     ::ClientToScreen(m_hWnd, &screen);
-    const UINT id = fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);
+    const UINT id =
+        fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);
     switch (id) {
     case ID_TOPMOST:
         ApplyTopmost(m_hWnd, ToggleMenuCheck(ID_TOPMOST));

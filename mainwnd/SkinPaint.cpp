@@ -68,5 +68,6 @@ void CPlayerDlg::OnPaint() {
         ::DrawIcon(dc, x, y, m_hIcon);
         return;
     }
-    if (m_pBackDC) ::BitBlt(dc, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight, *m_pBackDC, 0, 0, SRCCOPY);
+    if (m_pBackDC)
+        ::BitBlt(dc, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight, *m_pBackDC, 0, 0, SRCCOPY);
 }

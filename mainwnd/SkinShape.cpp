@@ -23,11 +23,13 @@ HBITMAP LoadSkinBitmap(UINT id) {
 
 void CPlayerDlg::BuildRegions() {
     m_hWindowRgn = CreateRunRegion(mainwnd::WindowOutline());
-    for (int i = 0; i < mainwnd::BUTTON_COUNT; ++i) m_rgnButton[i].Attach(CreateRunRegion(mainwnd::ButtonRegion(i)));
+    for (int i = 0; i < mainwnd::BUTTON_COUNT; ++i)
+        m_rgnButton[i].Attach(CreateRunRegion(mainwnd::ButtonRegion(i)));
 
     m_bmpBack.Attach(LoadSkinBitmap(IDB_BACK));
     const UINT images[] = {IDB_PRESSED, IDB_PLAYING, IDB_PRESSED_LIT, IDB_PAUSED};
-    for (int i = 0; i < 4; ++i) m_bmpImage[i].Attach(LoadSkinBitmap(images[i]));
+    for (int i = 0; i < 4; ++i)
+        m_bmpImage[i].Attach(LoadSkinBitmap(images[i]));
     ::GetObjectA(m_bmpBack, sizeof m_bmInfo, &m_bmInfo);
 }
 

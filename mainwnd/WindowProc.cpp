@@ -12,7 +12,8 @@ LRESULT CPlayerDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         BuildRegions();
         // Once accepted, the region belongs to the system and goes with the window.
-        if (m_hWindowRgn && !::SetWindowRgn(m_hWnd, m_hWindowRgn, TRUE)) ::DeleteObject(m_hWindowRgn);
+        if (m_hWindowRgn && !::SetWindowRgn(m_hWnd, m_hWindowRgn, TRUE))
+            ::DeleteObject(m_hWindowRgn);
         m_hWindowRgn = nullptr;
         break;
     case WM_MINI_RESTORE:

@@ -17,13 +17,18 @@ void DecoderCallback(int code, int value) {
     const HWND target = g_target.load();
     if (!target) return;
     const uint32_t generation = g_generation.load() & kGenerationMask;
-    const WPARAM packed = (static_cast<WPARAM>(generation) << 8) | (static_cast<uint32_t>(code) & 0xFF);
+    const WPARAM packed =
+        (static_cast<WPARAM>(generation) << 8) | (static_cast<uint32_t>(code) & 0xFF);
     ::PostMessageA(target, WM_DECODER_NOTIFY, packed, static_cast<LPARAM>(value));
 }
 
-void SetDecoderNotifyTarget(HWND hwnd) { g_target.store(hwnd); }
+void SetDecoderNotifyTarget(HWND hwnd) {
+    g_target.store(hwnd);
+}
 
-void AdvanceDecoderGeneration() { g_generation.fetch_add(1); }
+void AdvanceDecoderGeneration() {
+    g_generation.fetch_add(1);
+}
 
 bool UnpackDecoderNotify(WPARAM wParam, LPARAM lParam, int* pCode, int* pValue) {
     const uint32_t generation = static_cast<uint32_t>(wParam >> 8) & kGenerationMask;

@@ -13,7 +13,8 @@ void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
     std::vector<std::string> paths;
     const UINT count = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = ::DragQueryFileA(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
+        const UINT length =
+            ::DragQueryFileA(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
         paths.emplace_back(buffer.data(), length);
     }
     if (m_pController && !paths.empty()) m_pController->AddDroppedFiles(paths);

@@ -43,6 +43,10 @@ void CPlayerDlg::TellTicker(int index, int code, int elapsedSec, bool forceRefre
     SendTickerCurrent(wParam, elapsedSec, forceRefresh);
 }
 
-void CPlayerDlg::RedrawSkin() { DrawSkin(m_nPressed, 1); }
+void CPlayerDlg::RedrawSkin() {
+    DrawSkin(m_nPressed, 1);
+}
 
-void CPlayerDlg::TrackChanging() { AdvanceDecoderGeneration(); }
+void CPlayerDlg::TrackChanging() {
+    AdvanceDecoderGeneration();
+}

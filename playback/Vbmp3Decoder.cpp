@@ -21,8 +21,12 @@ std::string FieldText(const char* field, size_t size) {
 
 } // namespace
 
-bool CVbmp3Decoder::Init() { return vbmp3_init() != FALSE; }
-void CVbmp3Decoder::Free() { vbmp3_free(); }
+bool CVbmp3Decoder::Init() {
+    return vbmp3_init() != FALSE;
+}
+void CVbmp3Decoder::Free() {
+    vbmp3_free();
+}
 
 void CVbmp3Decoder::SetCallback(NotifyFunc notify) {
     g_notify.store(notify);
@@ -34,11 +38,21 @@ bool CVbmp3Decoder::Open(const std::string& path) {
     return vbmp3_open(path.c_str(), &info) != FALSE;
 }
 
-void CVbmp3Decoder::Close() { vbmp3_close(); }
-void CVbmp3Decoder::Play() { vbmp3_play(); }
-void CVbmp3Decoder::Stop() { vbmp3_stop(); }
-void CVbmp3Decoder::Pause() { vbmp3_pause(); }
-void CVbmp3Decoder::Restart() { vbmp3_restart(); }
+void CVbmp3Decoder::Close() {
+    vbmp3_close();
+}
+void CVbmp3Decoder::Play() {
+    vbmp3_play();
+}
+void CVbmp3Decoder::Stop() {
+    vbmp3_stop();
+}
+void CVbmp3Decoder::Pause() {
+    vbmp3_pause();
+}
+void CVbmp3Decoder::Restart() {
+    vbmp3_restart();
+}
 
 int CVbmp3Decoder::GetState(int* pElapsedSec) {
     INT32 elapsed = 0;
@@ -59,5 +73,9 @@ bool CVbmp3Decoder::GetFileInfo(const std::string& path, CFileInfo* pInfo) {
     return true;
 }
 
-void CVbmp3Decoder::StartCallback() { vbmp3_startCallback(); }
-void CVbmp3Decoder::StopCallback() { vbmp3_stopCallback(); }
+void CVbmp3Decoder::StartCallback() {
+    vbmp3_startCallback();
+}
+void CVbmp3Decoder::StopCallback() {
+    vbmp3_stopCallback();
+}

@@ -47,9 +47,13 @@ bool CPlaylist::SetCurrentIndex(int nIndex) {
     return true;
 }
 
-int CPlaylist::GetCurrentIndex() const { return IsEmpty() ? -1 : m_nCurrent; }
+int CPlaylist::GetCurrentIndex() const {
+    return IsEmpty() ? -1 : m_nCurrent;
+}
 
-int CPlaylist::GetCount() const { return static_cast<int>(m_entries.size()); }
+int CPlaylist::GetCount() const {
+    return static_cast<int>(m_entries.size());
+}
 
 bool CPlaylist::Add(int* pIndex, CTrackEntry entry) {
     if (GetCount() > MAX_PLAYLIST_ENTRIES - 1) return false;
@@ -90,4 +94,6 @@ void CPlaylist::Load() {
     if (!loaded.empty()) m_entries = std::move(loaded);
 }
 
-void CPlaylist::Save() { SavePlaylistEntries(m_iniFile, m_strIniPath, m_entries); }
+void CPlaylist::Save() {
+    SavePlaylistEntries(m_iniFile, m_strIniPath, m_entries);
+}

@@ -15,16 +15,22 @@ std::string KeyName(const char* format, int index) {
     return key;
 }
 
-std::string Decimal(int value) { return std::to_string(value); }
+std::string Decimal(int value) {
+    return std::to_string(value);
+}
 
-bool IsIniSpace(char c) { return c == ' ' || c == '\t'; }
+bool IsIniSpace(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The key of a "key=value" line, without the blanks around it.
 std::string LineKey(const std::string& line) {
     std::string key = line.substr(0, line.find('='));
-    while (!key.empty() && IsIniSpace(key.back())) key.pop_back();
+    while (!key.empty() && IsIniSpace(key.back()))
+        key.pop_back();
     size_t start = 0;
-    while (start < key.size() && IsIniSpace(key[start])) ++start;
+    while (start < key.size() && IsIniSpace(key[start]))
+        ++start;
     return key.substr(start);
 }
 

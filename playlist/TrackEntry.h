@@ -5,7 +5,7 @@
 #include <string>
 
 struct CTrackEntry {
-    std::string m_strPath;   // full path as the file dialog or the drop gave it; the entry's identity
+    std::string m_strPath; // full path as the file dialog or the drop gave it; the entry's identity
     std::string m_strTitle;  // from the file's tag
     std::string m_strArtist; // from the file's tag
     int32_t m_nTotalSec = 0; // length in whole seconds

@@ -2,8 +2,8 @@
 #pragma once
 
 // Icons
-#define IDR_MAINFRAME 128 // program icon
-#define IDI_ROW 135       // editor: an ordinary row
+#define IDR_MAINFRAME 128   // program icon
+#define IDI_ROW 135         // editor: an ordinary row
 #define IDI_CURRENT_ROW 143 // editor: the current entry's row
 
 // Dialog templates

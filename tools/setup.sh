@@ -7,7 +7,7 @@ build="$repo/build"
 
 packages=(
     # build
-    cmake ninja-build g++ clang libclang-rt-14-dev googletest
+    cmake ninja-build g++ clang libclang-rt-14-dev clang-format-14 googletest
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     binutils-mingw-w64-i686 mingw-w64-tools
     # running under Wine, Japanese locale and fonts, a virtual display, real X input

@@ -28,7 +28,7 @@ TEST_F(PlayerDlgTest, FirstStartWithoutIniFile) {
 
     const LONG_PTR ex = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     EXPECT_FALSE(ex & WS_EX_TOPMOST);
-    EXPECT_TRUE(ex & WS_EX_APPWINDOW); // a taskbar button...
+    EXPECT_TRUE(ex & WS_EX_APPWINDOW);                       // a taskbar button...
     EXPECT_EQ("ぴこもちＭＰ３プレーヤー", WindowText(hwnd)); // ...with the title
     EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(ex & WS_EX_ACCEPTFILES);
@@ -129,18 +129,24 @@ TEST_F(PlayerDlgTest, PopupMenuHoldsTheCommandsInOrder) {
     HMENU menu = dlg->m_pPopupMenu;
     ASSERT_NE(nullptr, menu);
     const std::vector<std::pair<UINT, std::string>> expected = {
-        {ID_PLAYPAUSE, "さいせぇ（一時停止）"}, {ID_STOP, "てーし"},
-        {ID_PREVTRACK, "前の曲に戻る"},         {ID_NEXTTRACK, "次の曲へ進む"},
-        {0, ""},                                {ID_TOPMOST, "前面に表示する"},
-        {ID_AUTOSHRINK, "勝手に小さくなる"},    {0, ""},
+        {ID_PLAYPAUSE, "さいせぇ（一時停止）"},
+        {ID_STOP, "てーし"},
+        {ID_PREVTRACK, "前の曲に戻る"},
+        {ID_NEXTTRACK, "次の曲へ進む"},
+        {0, ""},
+        {ID_TOPMOST, "前面に表示する"},
+        {ID_AUTOSHRINK, "勝手に小さくなる"},
+        {0, ""},
         {ID_EXIT, "終了"}};
     ASSERT_EQ(static_cast<int>(expected.size()), ::GetMenuItemCount(menu));
     for (size_t i = 0; i < expected.size(); ++i) {
         char text[128] = {};
         ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
         EXPECT_EQ(expected[i].second, text) << i;
-        if (expected[i].first) EXPECT_EQ(expected[i].first, ::GetMenuItemID(menu, static_cast<int>(i)));
-        else EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR);
+        if (expected[i].first)
+            EXPECT_EQ(expected[i].first, ::GetMenuItemID(menu, static_cast<int>(i)));
+        else
+            EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR);
     }
     dlg->DestroyWindow();
 }
@@ -163,7 +169,8 @@ TEST_F(PlayerDlgTest, OpeningAndClosingLeaksNothing) {
     const int gdi = CountGdiObjects();
     const int windows = CountThreadWindows();
     const int handles = CountKernelHandles();
-    for (int i = 0; i < 20; ++i) OpenDlg()->DestroyWindow();
+    for (int i = 0; i < 20; ++i)
+        OpenDlg()->DestroyWindow();
     EXPECT_EQ(gdi, CountGdiObjects());
     EXPECT_EQ(windows, CountThreadWindows());
     EXPECT_EQ(handles, CountKernelHandles());

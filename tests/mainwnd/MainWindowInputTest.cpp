@@ -12,7 +12,9 @@
 
 namespace {
 
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM At(int x, int y) {
+    return MAKELPARAM(x, y);
+}
 
 class MainWindowInput : public PlayerDlgTest {
 protected:
@@ -43,7 +45,8 @@ protected:
         const CPixels now = ReadDC(dlg->m_pBackDC->Get(), 233, 206);
         for (int y = 94; y <= 114; ++y) {
             for (int x = 14; x <= 96; ++x) {
-                if (::PtInRegion(dlg->m_rgnButton[1], x, y) && idle.At(x, y) != now.At(x, y)) return false;
+                if (::PtInRegion(dlg->m_rgnButton[1], x, y) && idle.At(x, y) != now.At(x, y))
+                    return false;
             }
         }
         return true;
@@ -77,7 +80,7 @@ TEST_F(MainWindowInput, ReleaseOffThePressedButtonDoesNothing) {
     EXPECT_EQ(-1, dlg->m_nPressed);
     EXPECT_TRUE(decoder.Calls().empty());
 
-    Press(20, 130);  // previous
+    Press(20, 130);   // previous
     Release(70, 130); // released on next
     EXPECT_TRUE(decoder.Calls().empty());
     EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());

@@ -33,7 +33,8 @@ protected:
             for (int y = 0; y < image.height; ++y) {
                 for (int x = 0; x < image.width; ++x) {
                     if (::PtInRegion(dlg->m_rgnButton[layer.button], x + 14, y + 50)) {
-                        picture.rgb[static_cast<size_t>(y + 50) * picture.width + x + 14] = image.At(x, y);
+                        picture.rgb[static_cast<size_t>(y + 50) * picture.width + x + 14] =
+                            image.At(x, y);
                     }
                 }
             }
@@ -47,7 +48,8 @@ protected:
         int count = 0;
         for (int y = 0; y < a.height; ++y) {
             for (int x = 0; x < a.width; ++x) {
-                if (a.At(x, y) != b.At(x, y) && count++ < 5) out += std::to_string(x) + "," + std::to_string(y) + " ";
+                if (a.At(x, y) != b.At(x, y) && count++ < 5)
+                    out += std::to_string(x) + "," + std::to_string(y) + " ";
             }
         }
         return count ? std::to_string(count) + " pixels differ: " + out : std::string();
@@ -107,8 +109,8 @@ TEST_F(MainWindowPaint, BackgroundCopyIsLimitedToTheRegionDrawnLast) {
     HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
     ASSERT_EQ(1, ::GetClipRgn(back, clip));
     EXPECT_TRUE(::EqualRgn(clip, dlg->m_rgnButton[1]));
-    PokePixel(back, 16, 100, marker); // in the stop button
-    PokePixel(back, 30, 130, marker); // in the previous button
+    PokePixel(back, 16, 100, marker);  // in the stop button
+    PokePixel(back, 30, 130, marker);  // in the previous button
     PokePixel(back, 200, 150, marker); // outside every button
     dlg->DrawSkin(-1, 0);
     const CPixels after = BackBuffer();

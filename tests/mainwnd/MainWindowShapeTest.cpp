@@ -16,7 +16,8 @@ long RegionArea(HRGN rgn) {
     const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
     long area = 0;
     for (DWORD i = 0; i < data->rdh.nCount; ++i) {
-        area += static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+        area +=
+            static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
     }
     return area;
 }
@@ -59,13 +60,16 @@ TEST_F(MainWindowShape, OutlineCoversExactlyTheSkinsPixels) {
     EXPECT_FALSE(InOutline(157, 8));
     EXPECT_TRUE(InOutline(156, 8));
     EXPECT_TRUE(InOutline(158, 8));
-    for (int x = 0; x < 233; ++x) EXPECT_FALSE(InOutline(x, 205)) << x;
-    for (int y = 0; y < 206; ++y) EXPECT_FALSE(InOutline(0, y)) << y;
+    for (int x = 0; x < 233; ++x)
+        EXPECT_FALSE(InOutline(x, 205)) << x;
+    for (int y = 0; y < 206; ++y)
+        EXPECT_FALSE(InOutline(0, y)) << y;
 }
 
 TEST_F(MainWindowShape, ButtonRegionsHaveTheirPixelCounts) {
     const long expected[7] = {2953, 1717, 1116, 1058, 960, 1024, 869};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(expected[i], RegionArea(dlg->m_rgnButton[i])) << i;
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(expected[i], RegionArea(dlg->m_rgnButton[i])) << i;
 }
 
 TEST_F(MainWindowShape, ButtonsAreHitWhereTheyAreDrawn) {
@@ -73,10 +77,10 @@ TEST_F(MainWindowShape, ButtonsAreHitWhereTheyAreDrawn) {
         int x, y, button;
     };
     const Case cases[] = {
-        {16, 94, 1},  {15, 94, -1},  {97, 94, -1},   {58, 130, -1}, {56, 130, 2},
-        {61, 130, 3}, {105, 164, 6}, {89, 150, -1},  {15, 149, 4},  {44, 180, 4},
+        {16, 94, 1},   {15, 94, -1},  {97, 94, -1},  {58, 130, -1}, {56, 130, 2},
+        {61, 130, 3},  {105, 164, 6}, {89, 150, -1}, {15, 149, 4},  {44, 180, 4},
         {45, 180, -1}, {50, 180, -1}, {51, 149, 5},  {17, 89, 0},   {17, 90, -1},
-        {75, 50, 0},  {74, 50, -1},  {115, 62, 0},  {116, 62, -1},
+        {75, 50, 0},   {74, 50, -1},  {115, 62, 0},  {116, 62, -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.button, Hit(c.x, c.y)) << c.x << "," << c.y;
@@ -91,7 +95,8 @@ TEST_F(MainWindowShape, ButtonRegionsDoNotOverlap) {
     HRGN both = ::CreateRectRgn(0, 0, 0, 0);
     for (int i = 0; i < 7; ++i) {
         for (int j = i + 1; j < 7; ++j) {
-            EXPECT_EQ(NULLREGION, ::CombineRgn(both, dlg->m_rgnButton[i], dlg->m_rgnButton[j], RGN_AND))
+            EXPECT_EQ(NULLREGION,
+                      ::CombineRgn(both, dlg->m_rgnButton[i], dlg->m_rgnButton[j], RGN_AND))
                 << i << " and " << j;
         }
     }

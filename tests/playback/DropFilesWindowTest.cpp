@@ -19,7 +19,8 @@ namespace {
 // and one more zero. The receiver frees it with DragFinish.
 HDROP MakeDrop(const std::vector<std::string>& paths) {
     std::string list;
-    for (const std::string& p : paths) list += p + '\0';
+    for (const std::string& p : paths)
+        list += p + '\0';
     list += '\0';
     HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
     DROPFILES* drop = static_cast<DROPFILES*>(::GlobalLock(memory));

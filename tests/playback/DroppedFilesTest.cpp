@@ -47,7 +47,8 @@ TEST_F(DroppedFilesTest, ThreeNewFilesOnFiveAreAppendedSavedAndTheFirstPlays) {
     decoder.Open("C:\\listed\\2.mp3");
     decoder.Play();
     decoder.ClearCalls();
-    const std::vector<std::string> dropped = {Readable("b.mp3", 245), Readable("a.mp3"), Readable("c.mp3")};
+    const std::vector<std::string> dropped = {Readable("b.mp3", 245), Readable("a.mp3"),
+                                              Readable("c.mp3")};
     controller.AddDroppedFiles(dropped);
 
     ASSERT_EQ(8, playlist.GetCount());
@@ -63,11 +64,11 @@ TEST_F(DroppedFilesTest, ThreeNewFilesOnFiveAreAppendedSavedAndTheFirstPlays) {
     EXPECT_EQ(5, playlist.GetCurrentIndex());
     EXPECT_EQ(8, ini.GetInt(playlist.m_strIniPath, "VIZURE3", "REGNUM"));
 
-    EXPECT_EQ((Calls{"GetFileInfo(" + dropped[0] + ")", "GetFileInfo(" + dropped[1] + ")",
-                     "GetFileInfo(" + dropped[2] + ")", "StopCallback", "Stop", "Close",
-                     "StartCallback", "Open(" + dropped[0] + ")", "StopCallback", "Play",
-                     "StartCallback"}),
-              decoder.Calls());
+    EXPECT_EQ(
+        (Calls{"GetFileInfo(" + dropped[0] + ")", "GetFileInfo(" + dropped[1] + ")",
+               "GetFileInfo(" + dropped[2] + ")", "StopCallback", "Stop", "Close", "StartCallback",
+               "Open(" + dropped[0] + ")", "StopCallback", "Play", "StartCallback"}),
+        decoder.Calls());
     EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
     // The new state is shown at once: ticker, editor and skin.
     ASSERT_EQ(1u, view.ticker.size());

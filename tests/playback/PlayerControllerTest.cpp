@@ -206,7 +206,8 @@ TEST_F(PlayerControllerTest, EmptyListRefusesEverythingThatNeedsAnEntry) {
 
 TEST_F(PlayerControllerTest, CodesOutOfRangeDoNothing) {
     Fill(2);
-    for (int code : {0, 10, -1, 32775, 32778}) EXPECT_FALSE(controller.PlayerControl(code)) << code;
+    for (int code : {0, 10, -1, 32775, 32778})
+        EXPECT_FALSE(controller.PlayerControl(code)) << code;
     EXPECT_TRUE(decoder.Calls().empty());
     EXPECT_TRUE(view.NothingTold());
 }

@@ -91,7 +91,8 @@ TEST_F(PlaylistFile, AShorterListLeavesNoKeysOfTheLongerOne) {
            Entry("4", "", "", 4), Entry("5", "", "", 5)});
     Saved({Entry("a", "", "", 1), Entry("b", "", "", 2)});
     const std::string text = Text();
-    for (const char* n : {"0002", "0003", "0004"}) EXPECT_EQ(std::string::npos, text.find(n)) << n;
+    for (const char* n : {"0002", "0003", "0004"})
+        EXPECT_EQ(std::string::npos, text.find(n)) << n;
     EXPECT_EQ(2u, Reloaded().size());
 }
 
@@ -181,9 +182,10 @@ TEST_F(PlaylistFile, TextsOfTheFullBufferLengthSurvive) {
 
 TEST_F(PlaylistFile, BlanksAndQuotesAroundTextsSurvive) {
     const std::vector<std::string> titles = {"  leading", "trailing  ", "\"quoted\"", "'single'",
-                                             "\"half", "mid \" dle", " ", "="};
+                                             "\"half",    "mid \" dle", " ",          "="};
     std::vector<CTrackEntry> entries;
-    for (const std::string& t : titles) entries.push_back(Entry(t + ".mp3", t, t, 1));
+    for (const std::string& t : titles)
+        entries.push_back(Entry(t + ".mp3", t, t, 1));
     Saved(entries);
     const std::vector<CTrackEntry> loaded = Reloaded();
     ASSERT_EQ(titles.size(), loaded.size());

@@ -84,7 +84,8 @@ TEST_F(PlaylistModel, AddKeepsTheCurrentIndexAndStopsAt129Entries) {
     ASSERT_TRUE(list.Add(&index, Entry("first")));
     EXPECT_EQ(0, index);
     EXPECT_EQ(0, list.GetCurrentIndex());
-    for (int i = 1; i < 129; ++i) ASSERT_TRUE(list.Add(&index, Entry("e" + std::to_string(i))));
+    for (int i = 1; i < 129; ++i)
+        ASSERT_TRUE(list.Add(&index, Entry("e" + std::to_string(i))));
     EXPECT_EQ(129, list.GetCount());
     index = -5;
     EXPECT_FALSE(list.Add(&index, Entry("one too many")));

@@ -26,7 +26,8 @@ CTrackEntry Entry(const std::string& tag, int i) {
 // Two lists of different lengths, so that a file mixing them cannot pass for either.
 std::vector<CTrackEntry> ListOf(const std::string& tag, int count) {
     std::vector<CTrackEntry> entries;
-    for (int i = 0; i < count; ++i) entries.push_back(Entry(tag, i));
+    for (int i = 0; i < count; ++i)
+        entries.push_back(Entry(tag, i));
     return entries;
 }
 const int kCountA = 3;
@@ -39,8 +40,10 @@ int SaveLoop(int argc, char** argv) {
     CPlaylist a(ini), b(ini);
     a.m_strIniPath = b.m_strIniPath = argv[1];
     int index;
-    for (const CTrackEntry& e : ListOf("A", kCountA)) a.Add(&index, e);
-    for (const CTrackEntry& e : ListOf("B", kCountB)) b.Add(&index, e);
+    for (const CTrackEntry& e : ListOf("A", kCountA))
+        a.Add(&index, e);
+    for (const CTrackEntry& e : ListOf("B", kCountB))
+        b.Add(&index, e);
     ::SetEvent(::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2])); // the first save may start
     for (;;) {
         a.Save();
@@ -67,7 +70,8 @@ TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
     for (int round = 0; round < 12; ++round) {
         const std::string ready = "vz3-save-ready-" + std::to_string(::GetCurrentProcessId());
         HANDLE readyEvent = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
-        std::string command = "\"" + ThisProgram() + "\" --child save-loop \"" + path + "\" " + ready;
+        std::string command =
+            "\"" + ThisProgram() + "\" --child save-loop \"" + path + "\" " + ready;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};

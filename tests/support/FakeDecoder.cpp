@@ -17,7 +17,9 @@ bool CFakeDecoder::Init() {
     return true;
 }
 
-void CFakeDecoder::Free() { Record("Free"); }
+void CFakeDecoder::Free() {
+    Record("Free");
+}
 
 void CFakeDecoder::SetCallback(NotifyFunc notify) {
     Record("SetCallback");

@@ -43,7 +43,8 @@ std::vector<Line> Parse(const std::string& text) {
         const std::string trimmed = Trim(raw);
         if (!trimmed.empty() && trimmed.front() == '[') {
             const size_t close = trimmed.find(']');
-            section = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            section =
+                Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             line.section = section;
         } else if (!trimmed.empty() && trimmed.front() != ';') {
             const size_t eq = raw.find('=');
@@ -91,7 +92,8 @@ std::string CIniFileFake::GetString(const std::string& path, const char* section
 std::vector<std::string> CIniFileFake::GetSection(const std::string& path, const char* section) {
     std::vector<std::string> result;
     for (const Line& line : Parse(Text(path))) {
-        if (!line.key.empty() && SameName(line.section, section)) result.push_back(line.key + "=" + line.value);
+        if (!line.key.empty() && SameName(line.section, section))
+            result.push_back(line.key + "=" + line.value);
     }
     return result;
 }
@@ -104,7 +106,8 @@ bool CIniFileFake::WriteString(const std::string& path, const char* section, con
     bool inSection = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
-        const bool isHeader = line.key.empty() && !Trim(line.text).empty() && Trim(line.text)[0] == '[';
+        const bool isHeader =
+            line.key.empty() && !Trim(line.text).empty() && Trim(line.text)[0] == '[';
         if (isHeader && inSection && !written) { // end of our section: append there
             text += std::string(key) + "=" + value + "\r\n";
             written = true;

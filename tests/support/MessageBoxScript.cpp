@@ -30,7 +30,9 @@ CMessageBoxScript::CMessageBoxScript() {
     });
 }
 
-CMessageBoxScript::~CMessageBoxScript() { FailOnUnexpectedMessageBoxes(); }
+CMessageBoxScript::~CMessageBoxScript() {
+    FailOnUnexpectedMessageBoxes();
+}
 
 CMessageBoxScript& CMessageBoxScript::Then(int answer) {
     m_answers.push_back(answer);
@@ -45,4 +47,6 @@ int CMessageBoxScript::Answer(HWND owner, const char* text, const char* caption,
     return answer;
 }
 
-void FailOnUnexpectedMessageBoxes() { fw::SetMessageBoxHandler(&Unexpected); }
+void FailOnUnexpectedMessageBoxes() {
+    fw::SetMessageBoxHandler(&Unexpected);
+}

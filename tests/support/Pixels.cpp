@@ -24,9 +24,11 @@ CPixels ReadBitmap(HBITMAP bitmap) {
     pixels.rgb.resize(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
     BITMAPINFO info = TopDown32(bm.bmWidth, bm.bmHeight);
     HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(bm.bmHeight), pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(bm.bmHeight), pixels.rgb.data(), &info,
+                DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, screen);
-    for (uint32_t& p : pixels.rgb) p &= 0xFFFFFF;
+    for (uint32_t& p : pixels.rgb)
+        p &= 0xFFFFFF;
     return pixels;
 }
 
@@ -43,7 +45,8 @@ CPixels ReadDC(HDC dc, int width, int height) {
     pixels.height = height;
     const uint32_t* src = static_cast<const uint32_t*>(bits);
     pixels.rgb.assign(src, src + static_cast<size_t>(width) * height);
-    for (uint32_t& p : pixels.rgb) p &= 0xFFFFFF;
+    for (uint32_t& p : pixels.rgb)
+        p &= 0xFFFFFF;
     ::SelectObject(copyDC, old);
     ::DeleteDC(copyDC);
     ::DeleteObject(dib);

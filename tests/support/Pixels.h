@@ -15,7 +15,8 @@ struct CPixels {
 };
 
 constexpr uint32_t Rgb(int r, int g, int b) {
-    return (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | static_cast<uint32_t>(b);
+    return (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
+           static_cast<uint32_t>(b);
 }
 
 // The pixels of a bitmap that is not selected into any device context.

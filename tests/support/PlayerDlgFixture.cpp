@@ -24,7 +24,9 @@ std::unique_ptr<CPlayerDlg> PlayerDlgTest::OpenDlg() {
     return dlg;
 }
 
-void PlayerDlgTest::WriteIni(const std::string& text) { ASSERT_TRUE(WriteFileBytes(iniPath, text)); }
+void PlayerDlgTest::WriteIni(const std::string& text) {
+    ASSERT_TRUE(WriteFileBytes(iniPath, text));
+}
 
 std::string PlayerDlgTest::IniValue(const char* key) const {
     char buffer[256];
@@ -32,7 +34,9 @@ std::string PlayerDlgTest::IniValue(const char* key) const {
     return buffer;
 }
 
-bool PlayerDlgTest::IniExists() const { return FileExists(iniPath); }
+bool PlayerDlgTest::IniExists() const {
+    return FileExists(iniPath);
+}
 
 bool PlayerDlgTest::IsChecked(const CPlayerDlg& dlg, UINT id) const {
     return (::GetMenuState(dlg.m_pPopupMenu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;

@@ -17,7 +17,9 @@ CPopupMenuScript::CPopupMenuScript() {
     });
 }
 
-CPopupMenuScript::~CPopupMenuScript() { fw::SetPopupMenuHandler(nullptr); }
+CPopupMenuScript::~CPopupMenuScript() {
+    fw::SetPopupMenuHandler(nullptr);
+}
 
 CPopupMenuScript& CPopupMenuScript::Then(UINT id) {
     m_choices.push_back(id);

@@ -36,7 +36,8 @@ int CountGdiObjects() {
         *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
     if (!table) return -1;
     int count = 0;
-    for (int i = 0; i < kGdiTableEntries; ++i) count += table[i].type != 0;
+    for (int i = 0; i < kGdiTableEntries; ++i)
+        count += table[i].type != 0;
     return count;
 #else
     return -1;
@@ -48,7 +49,6 @@ int CountThreadWindows() {
     ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
-
 
 int CountKernelHandles() {
     int count = 0;

@@ -12,4 +12,3 @@ int CountThreadWindows();
 // Kernel handles open in this process, found by asking the system about every handle value in
 // the usual range.
 int CountKernelHandles();
-

@@ -37,7 +37,9 @@ CTempFolder::CTempFolder(const std::string& name) {
     }
 }
 
-CTempFolder::~CTempFolder() { RemoveTree(m_path); }
+CTempFolder::~CTempFolder() {
+    RemoveTree(m_path);
+}
 
 std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
@@ -46,7 +48,8 @@ std::string ReadFileBytes(const std::string& path) {
     if (file == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
     DWORD n = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    while (::ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        bytes.append(buffer, n);
     ::CloseHandle(file);
     return bytes;
 }

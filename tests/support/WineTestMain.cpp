@@ -14,7 +14,9 @@ std::map<std::string, ChildActionFunc>& Actions() {
 }
 } // namespace
 
-CChildAction::CChildAction(const std::string& name, ChildActionFunc func) { Actions()[name] = func; }
+CChildAction::CChildAction(const std::string& name, ChildActionFunc func) {
+    Actions()[name] = func;
+}
 
 int RunChildAction(int argc, char** argv) {
     if (argc < 1) return 2;
@@ -23,7 +25,8 @@ int RunChildAction(int argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return RunChildAction(argc - 2, argv + 2);
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0)
+        return RunChildAction(argc - 2, argv + 2);
     ::testing::InitGoogleTest(&argc, argv);
     FailOnUnexpectedMessageBoxes();
     return RUN_ALL_TESTS();

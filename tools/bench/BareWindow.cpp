@@ -19,11 +19,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = "BareWindow";
     ::RegisterClassA(&wc);
-    HWND hwnd = ::CreateWindowExA(WS_EX_TOOLWINDOW, "BareWindow", "BareWindow", WS_POPUP, 0, 0,
-                                  233, 206, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = ::CreateWindowExA(WS_EX_TOOLWINDOW, "BareWindow", "BareWindow", WS_POPUP, 0, 0, 233,
+                                  206, nullptr, nullptr, instance, nullptr);
     ::ShowWindow(hwnd, SW_SHOW);
     ::UpdateWindow(hwnd);
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
     return 0;
 }

@@ -75,7 +75,8 @@ int Launch(const std::string& exe, int runs) {
         if (run == runs - 1) {
             ::Sleep(3000); // idle
             memory.cb = sizeof memory;
-            ::GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+            ::GetProcessMemoryInfo(process.hProcess,
+                                   reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                                    sizeof memory);
             // The caller may now read the idle process's figures from outside.
             std::printf("idle\n");
@@ -124,7 +125,8 @@ int Count(const std::string& what) {
         ::UpdateWindow(bare);
     }
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
     std::printf("gdi_objects %d\n", CountGdiObjects() - gdi);
     std::printf("windows %d\n", CountThreadWindows() - windows);
     std::printf("kernel_handles %d\n", CountKernelHandles() - handles);

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes vbmp3/core/Cp932Tables.cpp: the code page 932 tables of the decoder library.
+"""Writes vbmp3/core/generated/Cp932Tables.cpp: the code page 932 tables of the decoder library.
 
 Usage:
   generate_cp932_tables.py OUTPUT.cpp          write the tables

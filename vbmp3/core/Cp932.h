@@ -1,5 +1,5 @@
 // Code page 932, the program's own text encoding, in both directions, through the generated
-// tables (Cp932Tables.cpp) so that every build converts alike.
+// tables (generated/Cp932Tables.cpp) so that every build converts alike.
 #ifndef VBMP3_CORE_CP932_H
 #define VBMP3_CORE_CP932_H
 
