@@ -15,6 +15,11 @@ void CPlayerDlg::ClosePlaylistEditor() {
     m_pPlaylistDlg = nullptr;
 }
 
+LRESULT CPlayerDlg::OnPlaylistClose(WPARAM, LPARAM) {
+    ClosePlaylistEditor();
+    return Default();
+}
+
 void CPlayerDlg::OpenPlaylistEditor() {}
 
 HWND CPlayerDlg::TickerWindow() const {

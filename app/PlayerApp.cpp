@@ -28,8 +28,8 @@ BOOL CPlayerApp::InitInstance() {
 
     CPlayerDlg dlg(nullptr);
     m_pMainWnd = &dlg;
-    dlg.m_strIniPath = ComposeIniPath(m_strHelpFilePath, m_strProfileName);
-    dlg.m_startupFiles = StartupFiles(m_lpCmdLine);
+    dlg.SetIniPath(ComposeIniPath(m_strHelpFilePath, m_strProfileName));
+    dlg.SetStartupFiles(StartupFiles(m_lpCmdLine));
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;

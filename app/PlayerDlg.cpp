@@ -1,13 +1,16 @@
-// The main window's life cycle: construction, initialisation and the ordered teardown.
+// The main window's life cycle: construction, creation, initialisation, painting, the exit and
+// the ordered teardown.
 #include "app/PlayerDlg.h"
 
-#include "app/UiText.h"
+#include "companions/Topmost.h"
 #include "framework/IniFileWin32.h"
 #include "framework/MessageBox.h"
 #include "playback/DecoderCallback.h"
 #include "playback/PlayerController.h"
 #include "playback/Vbmp3Decoder.h"
 #include "playlist/Playlist.h"
+#include "res/Messages.h"
+#include "res/UiText.h"
 #include "res/resource.h"
 
 CPlayerDlg* g_pPlayerDlg = nullptr;
@@ -41,7 +44,7 @@ CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
 CPlayerDlg::~CPlayerDlg() {
     // DestroyWindow released everything in order; what is left (after a failed creation) goes
     // the same way.
-    ReleaseSkin();
+    m_skin.Release();
     m_pController.reset();
     delete m_pPlaylist;
     if (g_pPlayerDlg == this) g_pPlayerDlg = nullptr;
@@ -50,6 +53,7 @@ CPlayerDlg::~CPlayerDlg() {
 const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
     using D = CPlayerDlg;
     static const fw::MessageEntry messages[] = {
+        {WM_CREATE, &fw::Route<WM_CREATE, &D::OnCreate>},
         {WM_PAINT, &fw::Route<WM_PAINT, &D::OnPaint>},
         {WM_QUERYDRAGICON, &fw::Route<WM_QUERYDRAGICON, &D::OnQueryDragIcon>},
         {WM_LBUTTONDOWN, &fw::Route<WM_LBUTTONDOWN, &D::OnLButtonDown>},
@@ -59,9 +63,24 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_MOVE, &fw::Route<WM_MOVE, &D::OnMove>},
         {WM_TIMER, &fw::Route<WM_TIMER, &D::OnTimer>},
         {WM_DROPFILES, &fw::Route<WM_DROPFILES, &D::OnDropFiles>},
+        {WM_MINI_RESTORE, &fw::RoutePrivate<&D::OnMiniRestore>},
+        {WM_MINI_COMMAND, &fw::RoutePrivate<&D::OnMiniCommand>},
+        {WM_PLAYLIST_CLOSE, &fw::RoutePrivate<&D::OnPlaylistClose>},
+        {WM_PLAYLIST_PLAY, &fw::RoutePrivate<&D::OnPlaylistPlay>},
+        {WM_DECODER_NOTIFY, &fw::RoutePrivate<&D::OnDecoderNotifyMessage>},
+        {WM_OPEN_STARTUP_FILES, &fw::RoutePrivate<&D::OnOpenStartupFiles>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
+}
+
+LRESULT CPlayerDlg::OnCreate(CREATESTRUCTA*) {
+    // The skin exists before the dialog's initialisation sizes the window to it.
+    m_skin.BuildRegions(::GetModuleHandleA(nullptr));
+    // Once accepted, the outline belongs to the system and goes with the window.
+    HRGN outline = m_skin.TakeWindowRegion();
+    if (outline && !::SetWindowRgn(m_hWnd, outline, TRUE)) ::DeleteObject(outline);
+    return Default();
 }
 
 BOOL CPlayerDlg::OnInitDialog() {
@@ -82,12 +101,12 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_pPlaylistDlg = nullptr;
     CreateCompanions();
 
-    CreateBackBuffer();
+    m_skin.CreateBackBuffer(fw::CClientDC(m_hWnd));
     DrawSkin(-1, 0);
 
     int x = 0, y = 0, nTopmost = 0, nAutoShrink = 0;
     LoadWindowSettings(&x, &y, &nTopmost, &nAutoShrink);
-    ::SetWindowPos(m_hWnd, nullptr, x, y, m_bmInfo.bmWidth, m_bmInfo.bmHeight, SWP_NOZORDER);
+    ::SetWindowPos(m_hWnd, nullptr, x, y, m_skin.Width(), m_skin.Height(), SWP_NOZORDER);
     ApplyTopmost(m_hWnd, nTopmost);
     // The stored values are the menu's check flag itself; only that bit is taken.
     ::CheckMenuItem(m_pPopupMenu, ID_TOPMOST, MF_BYCOMMAND | (nTopmost & MF_CHECKED));
@@ -99,13 +118,6 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_nTimerID = ::SetTimer(m_hWnd, 1, 1000, nullptr);
     if (!m_startupFiles.empty()) ::PostMessageA(m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
     return TRUE;
-}
-
-void CPlayerDlg::CreateBackBuffer() {
-    fw::CClientDC windowDC(m_hWnd);
-    m_pBackDC = std::make_unique<fw::CMemoryDC>(windowDC);
-    m_bmpBackBuffer.Attach(::CreateCompatibleBitmap(windowDC, m_bmInfo.bmWidth, m_bmInfo.bmHeight));
-    m_hOldBitmap = ::SelectObject(*m_pBackDC, m_bmpBackBuffer);
 }
 
 BOOL CPlayerDlg::DestroyWindow() {
@@ -121,23 +133,38 @@ BOOL CPlayerDlg::DestroyWindow() {
     delete m_pPlaylist; // not saved: every edit was saved when it was made
     m_pPlaylist = nullptr;
 
-    ReleaseSkin();
+    m_skin.Release();
     if (m_nTimerID) ::KillTimer(m_hWnd, m_nTimerID);
     m_nTimerID = 0;
     return fw::CDialog::DestroyWindow();
 }
 
-void CPlayerDlg::ReleaseSkin() {
-    for (fw::CRgn& rgn : m_rgnButton)
-        rgn.Delete();
-    // The back buffer's bitmap can only be deleted once it is no longer selected.
-    if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
-    m_hOldBitmap = nullptr;
-    m_pBackDC.reset();
-    m_bmpBack.Delete();
-    for (fw::CBitmap& image : m_bmpImage)
-        image.Delete();
-    m_bmpBackBuffer.Delete();
+void CPlayerDlg::DrawSkin(int nButton, int nImage) {
+    static_assert(mainwnd::kSkinPlaying == IDecoder::STATE_PLAYING &&
+                      mainwnd::kSkinPaused == IDecoder::STATE_PAUSED,
+                  "the skin shows the decoder's states");
+    m_skin.Compose(nButton, nImage, m_decoder.GetState(nullptr));
+    m_skin.Show(fw::CClientDC(m_hWnd));
+}
+
+void CPlayerDlg::OnPaint() {
+    fw::CPaintDC dc(m_hWnd);
+    if (::IsIconic(m_hWnd)) {
+        ::SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+        const int cxIcon = ::GetSystemMetrics(SM_CXICON);
+        const int cyIcon = ::GetSystemMetrics(SM_CYICON);
+        RECT rect;
+        ::GetClientRect(m_hWnd, &rect);
+        const int x = (rect.right - rect.left - cxIcon + 1) / 2;
+        const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+        ::DrawIcon(dc, x, y, m_hIcon);
+        return;
+    }
+    m_skin.Show(dc); // a plain copy: painting never composes
+}
+
+HCURSOR CPlayerDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
 }
 
 void CPlayerDlg::OnOK() {
@@ -154,8 +181,4 @@ void CPlayerDlg::ConfirmExit() {
     EndDialog(IDCANCEL);
     // The window still exists: its position and the menu's check marks can be read.
     SaveWindowSettings();
-}
-
-HCURSOR CPlayerDlg::OnQueryDragIcon() {
-    return static_cast<HCURSOR>(m_hIcon);
 }

@@ -1,7 +1,6 @@
-// The window settings kept in the INI file, and the always-on-top switch.
+// The window settings kept in the INI file.
 #include "app/PlayerDlg.h"
 
-#include "app/UiText.h"
 #include "playlist/IniKeys.h"
 #include "res/resource.h"
 
@@ -27,19 +26,4 @@ BOOL CPlayerDlg::SaveWindowSettings() {
     write(ini::kTopmost, IsMenuChecked(ID_TOPMOST) ? MF_CHECKED : 0);
     write(ini::kAutoShrink, IsMenuChecked(ID_AUTOSHRINK) ? MF_CHECKED : 0);
     return TRUE;
-}
-
-void ApplyTopmost(HWND hwnd, int nTopmost) {
-    // The extended style may only change while the window is hidden; the Z-order call shows it.
-    ::ShowWindow(hwnd, SW_HIDE);
-    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
-    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
-    if (nTopmost) {
-        ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
-        ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, flags);
-    } else {
-        ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_APPWINDOW);
-        ::SetWindowTextA(hwnd, ui::kProductTitle);
-        ::SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
-    }
 }

@@ -12,37 +12,14 @@ thread_local HHOOK t_hCreationHook = nullptr;
 
 const MessageTable kEmptyTable = {nullptr, 0, nullptr, 0, nullptr, 0};
 
-// Restores the dispatch context of the enclosing message when a nested one returns.
-class CurrentMessageScope {
-public:
-    CurrentMessageScope(UINT& msg, WPARAM& w, LPARAM& l, UINT newMsg, WPARAM newW, LPARAM newL)
-        : m_msg(msg), m_w(w), m_l(l), m_saved{msg, w, l} {
-        m_msg = newMsg;
-        m_w = newW;
-        m_l = newL;
-    }
-    ~CurrentMessageScope() {
-        m_msg = m_saved.msg;
-        m_w = m_saved.w;
-        m_l = m_saved.l;
-    }
-
-private:
-    UINT& m_msg;
-    WPARAM& m_w;
-    LPARAM& m_l;
-    struct {
-        UINT msg;
-        WPARAM w;
-        LPARAM l;
-    } m_saved;
-};
-
 } // namespace
 
 CDialog::CDialog(UINT templateId, CDialog* parent) : m_pParent(parent), m_nTemplateId(templateId) {}
 
 CDialog::~CDialog() {
+    // Deleted by a handler of its own: the dispatch under way must not touch the object again.
+    for (DispatchFrame* frame = m_pFrame; frame; frame = frame->outer)
+        frame->objectGone = true;
     // A window that outlives its object would dispatch into freed memory: take it down first.
     if (m_hWnd) {
         HWND hwnd = m_hWnd;
@@ -114,9 +91,11 @@ LRESULT CALLBACK CDialog::StaticWindowProc(HWND hwnd, UINT message, WPARAM wPara
         self->PostNcDestroy();
         return result;
     }
-    CurrentMessageScope scope(self->m_curMessage, self->m_curWParam, self->m_curLParam, message,
-                              wParam, lParam);
-    return self->WindowProc(message, wParam, lParam);
+    DispatchFrame frame{message, wParam, lParam, self->m_pFrame, false};
+    self->m_pFrame = &frame;
+    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    if (!frame.objectGone) self->m_pFrame = frame.outer;
+    return result;
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,7 +160,7 @@ bool CDialog::RouteNotify(LPARAM lParam, LRESULT* result) {
 }
 
 LRESULT CDialog::Default() {
-    return DefWindowProc(m_curMessage, m_curWParam, m_curLParam);
+    return m_pFrame ? DefWindowProc(m_pFrame->message, m_pFrame->wParam, m_pFrame->lParam) : 0;
 }
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

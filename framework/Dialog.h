@@ -74,14 +74,22 @@ private:
     bool RouteNotify(LPARAM lParam, LRESULT* result);
     void RunModalLoop();
 
+    // One message being dispatched to this object. Frames live on the stack of the window
+    // procedure, innermost first; the object may be deleted by one of its own handlers, and its
+    // destructor then marks every frame so that nothing touches the object on the way out.
+    struct DispatchFrame {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        DispatchFrame* outer;
+        bool objectGone;
+    };
+
     WNDPROC m_pfnSuper = nullptr; // the dialog class's procedure we subclassed
     bool m_bModal = false;
     bool m_bEndModal = false;
     INT_PTR m_nModalResult = -1;
-    // The message being dispatched, for Default(); saved and restored around nested dispatch.
-    UINT m_curMessage = 0;
-    WPARAM m_curWParam = 0;
-    LPARAM m_curLParam = 0;
+    DispatchFrame* m_pFrame = nullptr; // the message being dispatched, for Default()
 };
 
 } // namespace fw

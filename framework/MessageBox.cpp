@@ -16,8 +16,8 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags
     return ::MessageBoxA(owner, text, caption, flags);
 }
 
-void SetMessageBoxHandler(MessageBoxHandler handler) {
-    Handler() = std::move(handler);
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+    return std::exchange(Handler(), std::move(handler));
 }
 
 } // namespace fw

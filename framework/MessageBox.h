@@ -13,6 +13,7 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags
 // Replaces the system's message box for this process (tests); an empty function restores it.
 using MessageBoxHandler =
     std::function<int(HWND owner, const char* text, const char* caption, UINT flags)>;
-void SetMessageBoxHandler(MessageBoxHandler handler);
+// Returns the handler it replaces, so that a scoped replacement can put it back.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
 } // namespace fw

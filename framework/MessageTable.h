@@ -64,6 +64,13 @@ template <class C, class F> struct MemberOf<F C::*> { using Class = C; };
 // Unpacks one message's parameters. Handler signatures, by message:
 template <UINT Msg> struct Crack;
 
+template <> struct Crack<WM_CREATE> { // LRESULT OnCreate(CREATESTRUCTA* create): -1 fails it
+    template <class T>
+    static LRESULT Call(T& self, LRESULT (T::*h)(CREATESTRUCTA*), WPARAM, LPARAM l) {
+        return (self.*h)(reinterpret_cast<CREATESTRUCTA*>(l));
+    }
+};
+
 template <> struct Crack<WM_PAINT> { // void OnPaint()
     template <class T> static LRESULT Call(T& self, void (T::*h)(), WPARAM, LPARAM) {
         (self.*h)();
@@ -122,6 +129,14 @@ template <> struct Crack<WM_SHOWWINDOW> { // void OnShowWindow(BOOL show, UINT s
 template <UINT Msg, auto Handler> LRESULT Route(CDialog& self, WPARAM w, LPARAM l) {
     using T = typename detail::MemberOf<decltype(Handler)>::Class;
     return Crack<Msg>::Call(static_cast<T&>(self), Handler, w, l);
+}
+
+// The table entry for one of the program's own messages (WM_APP and the private messages
+// between its windows): RoutePrivate<&Class::OnX>, handler LRESULT OnX(WPARAM, LPARAM). What
+// the two parameters carry is the message's own definition; the handler's comment repeats it.
+template <auto Handler> LRESULT RoutePrivate(CDialog& self, WPARAM w, LPARAM l) {
+    using T = typename detail::MemberOf<decltype(Handler)>::Class;
+    return (static_cast<T&>(self).*Handler)(w, l);
 }
 
 // The table entry for a command: RouteCommand<&Class::OnAdd>, handler void OnAdd().

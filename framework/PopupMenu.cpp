@@ -17,8 +17,8 @@ UINT TrackPopupMenuCommand(HMENU menu, UINT flags, int x, int y, HWND owner) {
     return static_cast<UINT>(::TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr));
 }
 
-void SetPopupMenuHandler(PopupMenuHandler handler) {
-    Handler() = std::move(handler);
+PopupMenuHandler SetPopupMenuHandler(PopupMenuHandler handler) {
+    return std::exchange(Handler(), std::move(handler));
 }
 
 } // namespace fw

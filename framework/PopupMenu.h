@@ -12,6 +12,7 @@ UINT TrackPopupMenuCommand(HMENU menu, UINT flags, int x, int y, HWND owner);
 
 // Replaces the system's menu tracking for this process (tests); an empty function restores it.
 using PopupMenuHandler = std::function<UINT(HMENU menu, UINT flags, int x, int y, HWND owner)>;
-void SetPopupMenuHandler(PopupMenuHandler handler);
+// Returns the handler it replaces, so that a scoped replacement can put it back.
+PopupMenuHandler SetPopupMenuHandler(PopupMenuHandler handler);
 
 } // namespace fw

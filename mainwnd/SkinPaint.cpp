@@ -1,7 +1,7 @@
-// Painting the main window: every change is composed in the back buffer and shown with one
-// copy; WM_PAINT only copies.
-#include "app/PlayerDlg.h"
+// Composing the skin: every change is drawn into the back buffer and shown with one copy.
+#include "mainwnd/Skin.h"
 
+namespace mainwnd {
 namespace {
 
 // Where every skin image is drawn: its top-left corner on the panel.
@@ -16,37 +16,37 @@ constexpr int kImagePaused = 4;
 
 } // namespace
 
-void CPlayerDlg::DrawSkin(int nButton, int nImage) {
+void CSkin::CreateBackBuffer(HDC windowDC) {
+    m_pBackDC = std::make_unique<fw::CMemoryDC>(windowDC);
+    m_bmpBackBuffer.Attach(::CreateCompatibleBitmap(windowDC, Width(), Height()));
+    m_hOldBitmap = ::SelectObject(*m_pBackDC, m_bmpBackBuffer);
+}
+
+void CSkin::Compose(int nButton, int nImage, int playerState) {
     if (!m_pBackDC) return; // not before the back buffer exists
     fw::CMemoryDC tempDC(m_pBackDC->Get());
-    fw::CClientDC windowDC(m_hWnd);
-    const int width = m_bmInfo.bmWidth;
-    const int height = m_bmInfo.bmHeight;
     {
         // Limited by the clip region left from the previous composition: only the button
         // drawn last is put back to its idle look (the whole buffer before any was drawn).
         fw::CScopedSelectObject select(tempDC, m_bmpBack);
-        ::BitBlt(*m_pBackDC, 0, 0, width, height, tempDC, 0, 0, SRCCOPY);
+        ::BitBlt(*m_pBackDC, 0, 0, Width(), Height(), tempDC, 0, 0, SRCCOPY);
     }
-
-    const int state = m_decoder.GetState(nullptr);
-    if (state == IDecoder::STATE_PLAYING || state == IDecoder::STATE_PAUSED) {
-        if (nButton == 0) {
+    if (playerState == kSkinPlaying || playerState == kSkinPaused) {
+        if (nButton == BUTTON_PLAYPAUSE) {
             nImage = kImagePressedLit; // the play/pause key pressed over its lit look
         } else {
-            ::SelectClipRgn(*m_pBackDC, m_rgnButton[0]);
-            DrawSkinImage(tempDC, state == IDecoder::STATE_PLAYING ? kImagePlaying : kImagePaused);
+            ::SelectClipRgn(*m_pBackDC, m_rgnButton[BUTTON_PLAYPAUSE]);
+            DrawImage(tempDC, playerState == kSkinPlaying ? kImagePlaying : kImagePaused);
         }
     }
-    if (nButton != -1) {
+    if (nButton != NO_BUTTON) {
         ::SelectClipRgn(*m_pBackDC, m_rgnButton[nButton]);
-        DrawSkinImage(tempDC, nImage);
+        DrawImage(tempDC, nImage);
     }
     // The clip region stays selected: the next composition restores just that button.
-    ::BitBlt(windowDC, 0, 0, width, height, *m_pBackDC, 0, 0, SRCCOPY);
 }
 
-void CPlayerDlg::DrawSkinImage(HDC tempDC, int nImage) {
+void CSkin::DrawImage(HDC tempDC, int nImage) {
     if (nImage < kImagePressed || nImage > kImagePaused) return;
     const fw::CBitmap& image = m_bmpImage[nImage - 1];
     BITMAP info{};
@@ -55,19 +55,8 @@ void CPlayerDlg::DrawSkinImage(HDC tempDC, int nImage) {
     ::BitBlt(*m_pBackDC, kImageX, kImageY, info.bmWidth, info.bmHeight, tempDC, 0, 0, SRCCOPY);
 }
 
-void CPlayerDlg::OnPaint() {
-    fw::CPaintDC dc(m_hWnd);
-    if (::IsIconic(m_hWnd)) {
-        ::SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
-        const int cxIcon = ::GetSystemMetrics(SM_CXICON);
-        const int cyIcon = ::GetSystemMetrics(SM_CYICON);
-        RECT rect;
-        ::GetClientRect(m_hWnd, &rect);
-        const int x = (rect.right - rect.left - cxIcon + 1) / 2;
-        const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
-        ::DrawIcon(dc, x, y, m_hIcon);
-        return;
-    }
-    if (m_pBackDC)
-        ::BitBlt(dc, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight, *m_pBackDC, 0, 0, SRCCOPY);
+void CSkin::Show(HDC dc) const {
+    if (m_pBackDC) ::BitBlt(dc, 0, 0, Width(), Height(), *m_pBackDC, 0, 0, SRCCOPY);
 }
+
+} // namespace mainwnd

@@ -1,41 +1,61 @@
-// The main window's outline, its button regions and the skin bitmaps, built on WM_CREATE.
-#include "app/PlayerDlg.h"
+// The skin's outline, button regions and bitmaps, and the button hit test.
+#include "mainwnd/Skin.h"
 
-#include "mainwnd/RunTables.h"
 #include "res/resource.h"
 
+namespace mainwnd {
 namespace {
 
 // One region from a run table: one triangle per run, filled with the winding rule.
-HRGN CreateRunRegion(mainwnd::RunTable table) {
-    const mainwnd::RunPolygons polygons = mainwnd::ToTriangles(table);
-    static_assert(sizeof(mainwnd::RunPoint) == sizeof(POINT), "points are handed over as they are");
+HRGN CreateRunRegion(RunTable table) {
+    const RunPolygons polygons = ToTriangles(table);
+    static_assert(sizeof(RunPoint) == sizeof(POINT), "points are handed over as they are");
     return ::CreatePolyPolygonRgn(reinterpret_cast<const POINT*>(polygons.points.data()),
                                   polygons.counts.data(), static_cast<int>(polygons.counts.size()),
                                   WINDING);
 }
 
-HBITMAP LoadSkinBitmap(UINT id) {
-    return ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
-
 } // namespace
 
-void CPlayerDlg::BuildRegions() {
-    m_hWindowRgn = CreateRunRegion(mainwnd::WindowOutline());
-    for (int i = 0; i < mainwnd::BUTTON_COUNT; ++i)
+void CSkin::BuildRegions(HINSTANCE instance) {
+    m_hWindowRgn = CreateRunRegion(WindowOutline());
+    for (int i = 0; i < BUTTON_COUNT; ++i)
         m_rgnButton[i].Attach(CreateRunRegion(mainwnd::ButtonRegion(i)));
 
-    m_bmpBack.Attach(LoadSkinBitmap(IDB_BACK));
+    auto load = [instance](UINT id) { return ::LoadBitmapA(instance, MAKEINTRESOURCEA(id)); };
+    m_bmpBack.Attach(load(IDB_BACK));
     const UINT images[] = {IDB_PRESSED, IDB_PLAYING, IDB_PRESSED_LIT, IDB_PAUSED};
     for (int i = 0; i < 4; ++i)
-        m_bmpImage[i].Attach(LoadSkinBitmap(images[i]));
+        m_bmpImage[i].Attach(load(images[i]));
     ::GetObjectA(m_bmpBack, sizeof m_bmInfo, &m_bmInfo);
 }
 
-int CPlayerDlg::HitTestButtons(POINT point) const {
-    for (int i = 0; i < mainwnd::BUTTON_COUNT; ++i) {
+HRGN CSkin::TakeWindowRegion() {
+    HRGN outline = m_hWindowRgn;
+    m_hWindowRgn = nullptr;
+    return outline;
+}
+
+void CSkin::Release() {
+    for (fw::CRgn& rgn : m_rgnButton)
+        rgn.Delete();
+    // The back buffer's bitmap can only be deleted once it is no longer selected.
+    if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
+    m_hOldBitmap = nullptr;
+    m_pBackDC.reset();
+    m_bmpBack.Delete();
+    for (fw::CBitmap& image : m_bmpImage)
+        image.Delete();
+    m_bmpBackBuffer.Delete();
+    // Never given to a window (a creation that failed before): still ours.
+    if (m_hWindowRgn) ::DeleteObject(TakeWindowRegion());
+}
+
+int CSkin::HitTest(POINT point) const {
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
         if (m_rgnButton[i] && ::PtInRegion(m_rgnButton[i], point.x, point.y)) return i;
     }
-    return -1;
+    return NO_BUTTON;
 }
+
+} // namespace mainwnd

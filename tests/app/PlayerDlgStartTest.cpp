@@ -1,8 +1,10 @@
 // Start-up of the main window: settings from the INI file, the playlist, the menu, teardown.
 #include "tests/support/PlayerDlgFixture.h"
 
-#include "playlist/Playlist.h"
+#include "playback/ControlCodes.h"
+#include "res/Messages.h"
 #include "res/resource.h"
+#include "companions/Topmost.h"
 #include "tests/support/ResourceCounts.h"
 
 #include <vector>
@@ -36,17 +38,17 @@ TEST_F(PlayerDlgTest, FirstStartWithoutIniFile) {
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME));
 
+    EXPECT_FALSE(IniExists()); // starting writes nothing
+    const CPlayerDlg::CIdleState idle = dlg->IdleState();
+    EXPECT_EQ(0, idle.nAutoShrink);
+    EXPECT_FALSE(idle.bShrunk);
+    EXPECT_EQ(s_now, idle.tLastAction);
+    // An empty playlist: nothing to play.
+    EXPECT_FALSE(dlg->PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ("", decoder.OpenPath());
     EXPECT_FALSE(IsChecked(*dlg, ID_TOPMOST));
     EXPECT_FALSE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(0, dlg->m_bAutoShrink);
-    EXPECT_FALSE(dlg->m_bShrunk);
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
-    EXPECT_EQ(1u, dlg->m_nTimerID);
-    EXPECT_EQ(-1, dlg->m_nPressed);
-    ASSERT_NE(nullptr, dlg->m_pPlaylist);
-    EXPECT_EQ(0, dlg->m_pPlaylist->GetCount());
-    EXPECT_EQ(iniPath, dlg->m_pPlaylist->m_strIniPath);
-    EXPECT_FALSE(IniExists()); // starting writes nothing
+    EXPECT_TRUE(::KillTimer(hwnd, 1)); // the one-second timer runs, with id 1
     dlg->DestroyWindow();
 }
 
@@ -63,7 +65,7 @@ TEST_F(PlayerDlgTest, SavedSettingsPlaceTheWindowAndCheckTheMenu) {
     EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
     EXPECT_TRUE(IsChecked(*dlg, ID_TOPMOST));
     EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(8, dlg->m_bAutoShrink);
+    EXPECT_EQ(8, dlg->IdleState().nAutoShrink);
     dlg->DestroyWindow();
 }
 
@@ -72,7 +74,7 @@ TEST_F(PlayerDlgTest, HandEditedTopmostOneIsOnTopButUnchecked) {
     auto dlg = OpenDlg();
     EXPECT_TRUE(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(IsChecked(*dlg, ID_TOPMOST));
-    dlg->SaveWindowSettings();
+    ::SendMessageA(dlg->m_hWnd, WM_MINI_COMMAND, 0, 0); // saves the settings
     EXPECT_EQ("0", IniValue("DLGMTOP"));
     dlg->DestroyWindow();
 }
@@ -80,8 +82,8 @@ TEST_F(PlayerDlgTest, HandEditedTopmostOneIsOnTopButUnchecked) {
 TEST_F(PlayerDlgTest, SaveWritesTheFourKeysFromWindowAndMenu) {
     auto dlg = OpenDlg();
     ::SetWindowPos(dlg->m_hWnd, nullptr, 77, 66, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ::CheckMenuItem(dlg->m_pPopupMenu, ID_AUTOSHRINK, MF_BYCOMMAND | MF_CHECKED);
-    dlg->SaveWindowSettings();
+    ::CheckMenuItem(PopupMenuOf(*dlg), ID_AUTOSHRINK, MF_BYCOMMAND | MF_CHECKED);
+    ::SendMessageA(dlg->m_hWnd, WM_MINI_COMMAND, 0, 0); // saves the settings
     EXPECT_EQ("77", IniValue("DLGPOSX"));
     EXPECT_EQ("66", IniValue("DLGPOSY"));
     EXPECT_EQ("0", IniValue("DLGMTOP"));
@@ -116,17 +118,18 @@ TEST_F(PlayerDlgTest, ApplyTopmostSwitchesBothWaysWithoutMoving) {
 TEST_F(PlayerDlgTest, PlaylistIsLoadedAtStartWithTheFirstEntryCurrent) {
     WriteIni("[VIZURE3]\r\nREGNUM=2\r\nFILENAME0000=C:\\a.mp3\r\nFILENAME0001=C:\\表.mp3\r\n");
     auto dlg = OpenDlg();
-    ASSERT_EQ(2, dlg->m_pPlaylist->GetCount());
-    EXPECT_EQ(0, dlg->m_pPlaylist->GetCurrentIndex());
-    CTrackEntry second;
-    ASSERT_TRUE(dlg->m_pPlaylist->GetAt(1, &second));
-    EXPECT_EQ("C:\\表.mp3", second.m_strPath);
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ("C:\\a.mp3", decoder.OpenPath());
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXTPLAY));
+    EXPECT_EQ("C:\\表.mp3", decoder.OpenPath());
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXTPLAY)); // two entries: back to the first
+    EXPECT_EQ("C:\\a.mp3", decoder.OpenPath());
     dlg->DestroyWindow();
 }
 
 TEST_F(PlayerDlgTest, PopupMenuHoldsTheCommandsInOrder) {
     auto dlg = OpenDlg();
-    HMENU menu = dlg->m_pPopupMenu;
+    HMENU menu = PopupMenuOf(*dlg);
     ASSERT_NE(nullptr, menu);
     const std::vector<std::pair<UINT, std::string>> expected = {
         {ID_PLAYPAUSE, "さいせぇ（一時停止）"},
@@ -159,8 +162,11 @@ TEST_F(PlayerDlgTest, TeardownReleasesTheDecoderFirstAndTheWindowLast) {
     dlg->DestroyWindow();
     EXPECT_EQ((std::vector<std::string>{"Stop", "Close", "Free"}), decoder.Calls());
     EXPECT_FALSE(::IsWindow(hwnd));
-    EXPECT_EQ(nullptr, dlg->m_pPlaylist);
     EXPECT_EQ(nullptr, dlg->m_hWnd);
+    // The controller and the playlist went with the window.
+    decoder.ClearCalls();
+    EXPECT_FALSE(dlg->PlayerControl(PC_PLAYPAUSE));
+    EXPECT_TRUE(decoder.Calls().empty());
 }
 
 TEST_F(PlayerDlgTest, OpeningAndClosingLeaksNothing) {

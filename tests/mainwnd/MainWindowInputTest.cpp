@@ -2,6 +2,8 @@
 // the main window, sent as the system would deliver them.
 #include "tests/support/PlayerDlgFixture.h"
 
+#include "mainwnd/RunTables.h"
+#include "res/Messages.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalRun.h"
@@ -37,20 +39,23 @@ protected:
         decoder.ClearCalls();
     }
     bool Topmost() const { return (::GetWindowLongPtrA(Wnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    // The stop button's idle look is back in the back buffer.
+    // The stop button shows its idle look on the screen.
     bool StopLooksIdle() const {
         HBITMAP back = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACK));
         const CPixels idle = ReadBitmap(back);
         ::DeleteObject(back);
-        const CPixels now = ReadDC(dlg->m_pBackDC->Get(), 233, 206);
+        HDC windowDC = ::GetDC(Wnd());
+        const CPixels now = ReadDC(windowDC, 233, 206);
+        ::ReleaseDC(Wnd(), windowDC);
+        const mainwnd::RunTable stop = mainwnd::ButtonRegion(mainwnd::BUTTON_STOP);
         for (int y = 94; y <= 114; ++y) {
             for (int x = 14; x <= 96; ++x) {
-                if (::PtInRegion(dlg->m_rgnButton[1], x, y) && idle.At(x, y) != now.At(x, y))
-                    return false;
+                if (stop.Contains(x, y) && idle.At(x, y) != now.At(x, y)) return false;
             }
         }
         return true;
     }
+    time_t LastAction() const { return dlg->IdleState().tLastAction; }
 
     std::unique_ptr<CPlayerDlg> dlg;
 };
@@ -59,16 +64,14 @@ TEST_F(MainWindowInput, PressDrawsAndCapturesReleaseActs) {
     Play();
     s_now += 5;
     Press(16, 100);
-    EXPECT_EQ(1, dlg->m_nPressed);
     EXPECT_EQ(Wnd(), ::GetCapture());
-    EXPECT_FALSE(StopLooksIdle());
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_FALSE(StopLooksIdle()); // drawn pressed
+    EXPECT_EQ(s_now, LastAction());
     s_now += 1;
     Release(20, 110);
-    EXPECT_EQ(-1, dlg->m_nPressed);
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_TRUE(StopLooksIdle());
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(s_now, LastAction());
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State()); // the stop button stopped playback
 }
 
@@ -77,7 +80,8 @@ TEST_F(MainWindowInput, ReleaseOffThePressedButtonDoesNothing) {
     Press(16, 100);
     Release(200, 150); // slid off onto the character
     EXPECT_TRUE(StopLooksIdle());
-    EXPECT_EQ(-1, dlg->m_nPressed);
+    EXPECT_TRUE(decoder.Calls().empty());
+    Release(16, 100); // the press is over: a second release on stop does nothing either
     EXPECT_TRUE(decoder.Calls().empty());
 
     Press(20, 130);   // previous
@@ -134,12 +138,12 @@ TEST_F(MainWindowInput, MenuOpensAtTheClickAndTogglesTopmostWithASave) {
     s_now += 7;
     RightClick(30, 40);
     ASSERT_EQ(1u, menu.Shown().size());
-    EXPECT_EQ(dlg->m_pPopupMenu, menu.Shown()[0].menu);
+    EXPECT_EQ(static_cast<UINT>(ID_PLAYPAUSE), ::GetMenuItemID(menu.Shown()[0].menu, 0));
     EXPECT_EQ(130, menu.Shown()[0].screen.x);
     EXPECT_EQ(120, menu.Shown()[0].screen.y);
     EXPECT_EQ(Wnd(), menu.Shown()[0].owner);
     EXPECT_EQ(static_cast<UINT>(TPM_RIGHTBUTTON | TPM_RETURNCMD), menu.Shown()[0].flags);
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(s_now, LastAction());
     EXPECT_TRUE(IsChecked(*dlg, ID_TOPMOST));
     EXPECT_TRUE(Topmost());
     EXPECT_EQ("8", IniValue("DLGMTOP"));
@@ -159,11 +163,11 @@ TEST_F(MainWindowInput, MenuTogglesAutoShrinkWithASave) {
     menu.Then(ID_AUTOSHRINK).Then(ID_AUTOSHRINK);
     RightClick(200, 100);
     EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(1, dlg->m_bAutoShrink);
+    EXPECT_EQ(1, dlg->IdleState().nAutoShrink);
     EXPECT_EQ("8", IniValue("DLGMMIN"));
     RightClick(200, 100);
     EXPECT_FALSE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(0, dlg->m_bAutoShrink);
+    EXPECT_EQ(0, dlg->IdleState().nAutoShrink);
     EXPECT_EQ("0", IniValue("DLGMMIN"));
 }
 
@@ -182,49 +186,50 @@ TEST_F(MainWindowInput, MiniWindowCommandsSaveFirstEvenWhenTheyDoNothing) {
     EXPECT_EQ("0", IniValue("DLGMMIN"));
     ::SendMessageA(Wnd(), WM_MINI_COMMAND, ID_AUTOSHRINK, 0);
     EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(1, dlg->m_bAutoShrink);
+    EXPECT_EQ(1, dlg->IdleState().nAutoShrink);
     EXPECT_EQ("8", IniValue("DLGMMIN"));
 }
 
 TEST_F(MainWindowInput, PressesReleasesAndRightClicksRestartTheIdleClock) {
     s_now += 170;
     Press(20, 160); // the ticker button
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(s_now, LastAction());
     s_now += 3;
     Release(20, 160);
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(s_now, LastAction());
     CPopupMenuScript menu;
     menu.Then(0);
     s_now += 9;
     RightClick(200, 180);
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_EQ(s_now, LastAction());
     // A double click and the timer are no actions of the user's.
-    const time_t last = dlg->m_tLastAction;
+    const time_t last = LastAction();
     s_now += 5;
     ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(20, 160));
     Tick();
-    EXPECT_EQ(last, dlg->m_tLastAction);
+    EXPECT_EQ(last, LastAction());
 }
 
 TEST_F(MainWindowInput, WithoutAMiniWindowNothingHidesThePlayer) {
     // The mini window is what brings the player back: until there is one, neither the timer
     // nor a double click outside the buttons may hide the player.
-    dlg->m_bAutoShrink = 1;
-    s_now = dlg->m_tLastAction + 1000;
+    CPopupMenuScript menu;
+    menu.Then(ID_AUTOSHRINK);
+    RightClick(200, 100);
+    s_now = LastAction() + 1000;
     Tick();
     ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
     EXPECT_TRUE(::IsWindowVisible(Wnd()));
-    EXPECT_FALSE(dlg->m_bShrunk);
+    EXPECT_FALSE(dlg->IdleState().bShrunk);
 }
 
 TEST_F(MainWindowInput, RestoreFromTheMiniWindowShowsThePlayerAgain) {
     ::ShowWindow(Wnd(), SW_HIDE);
-    dlg->m_bShrunk = TRUE;
     s_now += 42;
     ::SendMessageA(Wnd(), WM_MINI_RESTORE, 300, 400);
     EXPECT_TRUE(::IsWindowVisible(Wnd()));
-    EXPECT_FALSE(dlg->m_bShrunk);
-    EXPECT_EQ(s_now, dlg->m_tLastAction);
+    EXPECT_FALSE(dlg->IdleState().bShrunk);
+    EXPECT_EQ(s_now, LastAction());
     EXPECT_FALSE(::GetWindowLongPtrA(Wnd(), GWL_EXSTYLE) & WS_EX_TOPMOST); // as the menu says
 }
 
@@ -232,7 +237,7 @@ TEST_F(MainWindowInput, DoubleClickOnAButtonActsAgain) {
     Play();
     ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(16, 100)); // stop
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
-    EXPECT_FALSE(dlg->m_bShrunk);
+    EXPECT_TRUE(::IsWindowVisible(Wnd())); // a double click on a button never shrinks
 }
 
 } // namespace

@@ -1,6 +1,9 @@
-// The main window's real regions: the outline the system took and the seven button regions.
+// The main window's real regions: the outline the system took, and the seven button regions of
+// the skin.
 // Expected pixel counts and points were worked out from the skin's drawings, not from the
 // program's tables.
+#include "mainwnd/Skin.h"
+#include "res/resource.h"
 #include "tests/support/PlayerDlgFixture.h"
 
 #include <vector>
@@ -25,6 +28,7 @@ long RegionArea(HRGN rgn) {
 class MainWindowShape : public PlayerDlgTest {
 protected:
     void SetUp() override {
+        skin.BuildRegions(::GetModuleHandleA(nullptr));
         dlg = OpenDlg();
         windowRgn = ::CreateRectRgn(0, 0, 0, 0);
         ASSERT_NE(ERROR, ::GetWindowRgn(dlg->m_hWnd, windowRgn));
@@ -35,12 +39,13 @@ protected:
     }
     int Hit(int x, int y) const {
         for (int i = 0; i < 7; ++i) {
-            if (::PtInRegion(dlg->m_rgnButton[i], x, y)) return i;
+            if (::PtInRegion(skin.ButtonRegion(i), x, y)) return i;
         }
         return -1;
     }
     bool InOutline(int x, int y) const { return ::PtInRegion(windowRgn, x, y) != FALSE; }
 
+    mainwnd::CSkin skin;
     std::unique_ptr<CPlayerDlg> dlg;
     HRGN windowRgn = nullptr;
 };
@@ -69,7 +74,7 @@ TEST_F(MainWindowShape, OutlineCoversExactlyTheSkinsPixels) {
 TEST_F(MainWindowShape, ButtonRegionsHaveTheirPixelCounts) {
     const long expected[7] = {2953, 1717, 1116, 1058, 960, 1024, 869};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(expected[i], RegionArea(dlg->m_rgnButton[i])) << i;
+        EXPECT_EQ(expected[i], RegionArea(skin.ButtonRegion(i))) << i;
 }
 
 TEST_F(MainWindowShape, ButtonsAreHitWhereTheyAreDrawn) {
@@ -96,7 +101,7 @@ TEST_F(MainWindowShape, ButtonRegionsDoNotOverlap) {
     for (int i = 0; i < 7; ++i) {
         for (int j = i + 1; j < 7; ++j) {
             EXPECT_EQ(NULLREGION,
-                      ::CombineRgn(both, dlg->m_rgnButton[i], dlg->m_rgnButton[j], RGN_AND))
+                      ::CombineRgn(both, skin.ButtonRegion(i), skin.ButtonRegion(j), RGN_AND))
                 << i << " and " << j;
         }
     }
@@ -104,18 +109,26 @@ TEST_F(MainWindowShape, ButtonRegionsDoNotOverlap) {
 }
 
 TEST_F(MainWindowShape, SkinBitmapsAreLoaded) {
-    EXPECT_EQ(233, dlg->m_bmInfo.bmWidth);
-    EXPECT_EQ(206, dlg->m_bmInfo.bmHeight);
+    EXPECT_EQ(233, skin.Width());
+    EXPECT_EQ(206, skin.Height());
     const int sizes[4][2] = {{110, 132}, {110, 132}, {110, 132}, {110, 42}};
     for (int i = 0; i < 4; ++i) {
         BITMAP bm{};
-        ASSERT_TRUE(::GetObjectA(dlg->m_bmpImage[i], sizeof bm, &bm)) << i;
+        ASSERT_TRUE(::GetObjectA(skin.Image(i + 1), sizeof bm, &bm)) << i;
         EXPECT_EQ(sizes[i][0], bm.bmWidth) << i;
         EXPECT_EQ(sizes[i][1], bm.bmHeight) << i;
     }
-    EXPECT_NE(nullptr, dlg->m_hIcon);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(dlg->m_hIcon),
-              ::SendMessageA(dlg->m_hWnd, WM_QUERYDRAGICON, 0, 0));
+    // The window takes the skin's size.
+    RECT rect;
+    ::GetWindowRect(dlg->m_hWnd, &rect);
+    EXPECT_EQ(233, rect.right - rect.left);
+    EXPECT_EQ(206, rect.bottom - rect.top);
+    // The program's icon (a shared resource: the same handle each time it is loaded).
+    HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    EXPECT_NE(nullptr, icon);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon), ::SendMessageA(dlg->m_hWnd, WM_QUERYDRAGICON, 0, 0));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
+              ::SendMessageA(dlg->m_hWnd, WM_GETICON, ICON_BIG, 0));
 }
 
 } // namespace

@@ -2,11 +2,10 @@
 // them on its own thread, and never one about a track that has since been replaced.
 #include "tests/support/PlayerDlgFixture.h"
 
-#include "playlist/Playlist.h"
+#include "playback/ControlCodes.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalRun.h"
-
-#include <shlobj.h>
+#include "tests/support/ShellDrop.h"
 
 #include <thread>
 
@@ -45,7 +44,6 @@ TEST_F(DecoderNotify, EndOfTrackIsHandledOnTheWindowThread) {
     EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath()); // nothing ran on the library's thread
     PumpMessages();
     EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
-    EXPECT_EQ(1, dlg->m_pPlaylist->GetCurrentIndex());
 }
 
 TEST_F(DecoderNotify, AnEndQueuedBeforeNextCannotSkipTheTrackNextStarted) {
@@ -55,7 +53,6 @@ TEST_F(DecoderNotify, AnEndQueuedBeforeNextCannotSkipTheTrackNextStarted) {
     decoder.ClearCalls();
     PumpMessages(); // the stale end of track 0 is in the queue
     EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
-    EXPECT_EQ(1, dlg->m_pPlaylist->GetCurrentIndex());
     EXPECT_TRUE(decoder.Calls().empty());
 
     // The new track's own end still counts.
@@ -69,19 +66,21 @@ TEST_F(DecoderNotify, AnEndQueuedBeforeStopCannotRestartPlayback) {
     ASSERT_TRUE(dlg->PlayerControl(PC_STOP));
     PumpMessages();
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
-    EXPECT_EQ(0, dlg->m_pPlaylist->GetCurrentIndex());
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE)); // still on the first entry
+    EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath());
 }
 
 TEST_F(DecoderNotify, AnEndQueuedBeforeADropCannotSkipTheDroppedTrack) {
     const std::string dropped = folder / "new.mp3";
     decoder.fileInfo[dropped] = CFileInfo{"t", "a", 10};
     EndOfTrackJustBeforeTheTrackChanges();
-    dlg->m_startupFiles = {dropped}; // handled as a drop
-    ::SendMessageA(dlg->m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
+    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped})), 0);
     ASSERT_EQ(dropped, decoder.OpenPath());
     PumpMessages();
     EXPECT_EQ(dropped, decoder.OpenPath());
-    EXPECT_EQ(3, dlg->m_pPlaylist->GetCurrentIndex());
+    decoder.ClearCalls();
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXTPLAY)); // the dropped entry (index 3) was current
+    EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath());
 }
 
 TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {
@@ -103,7 +102,9 @@ TEST_F(DecoderNotify, MissingFilePromptNamesThePath) {
     EXPECT_EQ("ふぁいるがみつかんないです。このでーた、消しますか？\n[C:\\m\\1.mp3]",
               boxes.Shown()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.Shown()[0].flags);
-    EXPECT_EQ(3, dlg->m_pPlaylist->GetCount());
+    // No keeps the entry: the next one after it is still the third.
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXTPLAY));
+    EXPECT_EQ("C:\\m\\2.mp3", decoder.OpenPath());
 }
 
 TEST_F(DecoderNotify, MissingFileAtTheEndOfATrackAnsweredYesDropsIt) {
@@ -113,8 +114,12 @@ TEST_F(DecoderNotify, MissingFileAtTheEndOfATrackAnsweredYesDropsIt) {
     NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
     PumpMessages();
     EXPECT_EQ(1u, boxes.Shown().size());
-    EXPECT_EQ(2, dlg->m_pPlaylist->GetCount());
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    // Two entries are left, and the one after the removed entry took its place.
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ("C:\\m\\2.mp3", decoder.OpenPath());
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXTPLAY));
+    EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath());
 }
 
 } // namespace

@@ -2,34 +2,15 @@
 // given on the command line.
 #include "tests/support/PlayerDlgFixture.h"
 
-#include "playlist/Playlist.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/ShellDrop.h"
 
-#include <shlobj.h>
-
-#include <cstring>
 #include <vector>
 
 namespace {
-
-// A drop handle as the shell makes it: DROPFILES followed by the paths, each ending in a zero,
-// and one more zero. The receiver frees it with DragFinish.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-    std::string list;
-    for (const std::string& p : paths)
-        list += p + '\0';
-    list += '\0';
-    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-    DROPFILES* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    ::GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 class DropFilesWindow : public PlayerDlgTest {
 protected:
@@ -50,18 +31,20 @@ TEST_F(DropFilesWindow, JapanesePathsArriveWholeAndTheFirstPlays) {
     const std::string first = Readable("表示ソフト.mp3");
     const std::string longName = Readable(std::string(250, 'x') + "ソ.mp3");
     Drop({first, longName});
-    ASSERT_EQ(2, dlg->m_pPlaylist->GetCount());
-    CTrackEntry entry;
-    ASSERT_TRUE(dlg->m_pPlaylist->GetAt(1, &entry));
-    EXPECT_EQ(longName, entry.m_strPath);
+    EXPECT_EQ("2", IniValue("REGNUM"));
+    EXPECT_EQ(first, IniValue("FILENAME0000"));
+    char saved[1024] = {}; // longer than IniValue reads
+    ::GetPrivateProfileStringA("VIZURE3", "FILENAME0001", "", saved, sizeof saved, iniPath.c_str());
+    EXPECT_EQ(longName, saved);
     EXPECT_EQ(first, decoder.OpenPath());
     EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
-    EXPECT_EQ("2", IniValue("REGNUM"));
     // The skin shows the playing state at once.
     HBITMAP back = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACK));
     const CPixels idle = ReadBitmap(back);
     ::DeleteObject(back);
-    EXPECT_NE(idle.At(60, 70), ReadDC(dlg->m_pBackDC->Get(), 233, 206).At(60, 70));
+    HDC windowDC = ::GetDC(dlg->m_hWnd);
+    EXPECT_NE(idle.At(60, 70), ReadDC(windowDC, 233, 206).At(60, 70));
+    ::ReleaseDC(dlg->m_hWnd, windowDC);
     dlg->DestroyWindow();
 }
 
@@ -82,13 +65,17 @@ TEST_F(DropFilesWindow, AnUnreadableFileGetsItsOwnBox) {
 TEST_F(DropFilesWindow, CommandLineFilesAreTakenOnceTheWindowIsUp) {
     const std::string path = Readable("opened-with.mp3");
     dlg = MakeDlg();
-    dlg->m_startupFiles = {path};
+    dlg->SetStartupFiles({path});
     ASSERT_TRUE(dlg->Create(IDD_PLAYER, nullptr));
-    EXPECT_EQ(0, dlg->m_pPlaylist->GetCount()); // not before the window is up
+    EXPECT_FALSE(IniExists()); // not before the window is up
+    EXPECT_EQ("", decoder.OpenPath());
     PumpMessages();
-    EXPECT_EQ(1, dlg->m_pPlaylist->GetCount());
+    EXPECT_EQ("1", IniValue("REGNUM"));
     EXPECT_EQ(path, decoder.OpenPath());
-    EXPECT_TRUE(dlg->m_startupFiles.empty());
+    // Taken once: a second request finds nothing left to take.
+    decoder.ClearCalls();
+    ::SendMessageA(dlg->m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
+    EXPECT_TRUE(decoder.Calls().empty());
     dlg->DestroyWindow();
 }
 

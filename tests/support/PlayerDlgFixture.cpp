@@ -1,5 +1,6 @@
 #include "tests/support/PlayerDlgFixture.h"
 
+#include "framework/PopupMenu.h"
 #include "res/resource.h"
 
 time_t PlayerDlgTest::s_now = 1000000;
@@ -14,7 +15,7 @@ std::unique_ptr<CPlayerDlg> PlayerDlgTest::MakeDlg() {
     env.pIniFile = &iniFile;
     env.pfnNow = [] { return s_now; };
     auto dlg = std::make_unique<CPlayerDlg>(nullptr, env);
-    dlg->m_strIniPath = iniPath;
+    dlg->SetIniPath(iniPath);
     return dlg;
 }
 
@@ -38,6 +39,19 @@ bool PlayerDlgTest::IniExists() const {
     return FileExists(iniPath);
 }
 
-bool PlayerDlgTest::IsChecked(const CPlayerDlg& dlg, UINT id) const {
-    return (::GetMenuState(dlg.m_pPopupMenu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+HMENU PlayerDlgTest::PopupMenuOf(const CPlayerDlg& dlg) {
+    HMENU shown = nullptr;
+    fw::PopupMenuHandler previous =
+        fw::SetPopupMenuHandler([&shown](HMENU menu, UINT, int, int, HWND) -> UINT {
+            shown = menu;
+            return 0;
+        });
+    ::SendMessageA(dlg.m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    fw::SetPopupMenuHandler(std::move(previous));
+    return shown;
+}
+
+bool PlayerDlgTest::IsChecked(const CPlayerDlg& dlg, UINT id) {
+    HMENU menu = PopupMenuOf(dlg);
+    return menu && (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }

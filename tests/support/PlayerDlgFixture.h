@@ -26,7 +26,11 @@ protected:
     // A key's raw value in section VIZURE3, or "<missing>".
     std::string IniValue(const char* key) const;
     bool IniExists() const;
-    bool IsChecked(const CPlayerDlg& dlg, UINT id) const;
+    // The popup menu a right click on the figure shows (dismissed at once). The click counts
+    // as the user's action, as any right click does.
+    static HMENU PopupMenuOf(const CPlayerDlg& dlg);
+    // Whether the popup menu shows the item checked.
+    static bool IsChecked(const CPlayerDlg& dlg, UINT id);
 
     static time_t s_now;
 

@@ -112,7 +112,7 @@ int Count(const std::string& what) {
     HWND bare = nullptr;
     if (what == "player") {
         dlg = std::make_unique<CPlayerDlg>(nullptr);
-        dlg->m_strIniPath = ini;
+        dlg->SetIniPath(ini);
         dlg->Create(IDD_PLAYER, nullptr);
     } else {
         WNDCLASSA wc{};

@@ -9,7 +9,7 @@
 
 #include "vbmp3/core/FileInfo.h"
 #include "vbmp3/dll/FileInfoRecords.h"
-#include "vbmp3/dll/Win32FileSource.h"
+#include "vbmp3/playback/Win32FileSource.h"
 #include "vbmp3/playback/Library.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "vbmp3/core/MpegStream.h"
-#include "vbmp3/dll/Win32FileSource.h"
+#include "vbmp3/playback/Win32FileSource.h"
 #include "vbmp3/playback/PcmFormat.h"
 
 namespace vbmp3 {

@@ -1,6 +1,7 @@
 // The main window's timer, its moves, and its shrink to the mini window and back.
 #include "app/PlayerDlg.h"
 
+#include "companions/Topmost.h"
 #include "mainwnd/IdleRule.h"
 #include "res/resource.h"
 
@@ -69,10 +70,11 @@ void CPlayerDlg::ShrinkByTimer() {
     ::ShowWindow(m_hWnd, SW_HIDE);
 }
 
-void CPlayerDlg::OnMiniRestore() {
+LRESULT CPlayerDlg::OnMiniRestore(WPARAM, LPARAM) {
     m_tLastAction = m_pfnNow();
     // Shows the main window again where it was, whatever the mini window did meanwhile.
     ApplyTopmost(m_hWnd, IsMenuChecked(ID_TOPMOST));
     if (IsTickerShown()) ::ShowWindow(TickerWindow(), SW_SHOW);
     m_bShrunk = FALSE;
+    return Default();
 }

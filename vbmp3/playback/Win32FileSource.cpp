@@ -1,4 +1,4 @@
-#include "vbmp3/dll/Win32FileSource.h"
+#include "vbmp3/playback/Win32FileSource.h"
 
 #include <algorithm>
 

@@ -1,0 +1,150 @@
+// Presses, releases, double clicks and drags on the main window, and its right-click menu, which
+// it shares with the mini window: the menu's check marks are the two options.
+#include "app/PlayerDlg.h"
+
+#include "companions/Topmost.h"
+#include "framework/PopupMenu.h"
+#include "mainwnd/ButtonActions.h"
+#include "playback/ControlCodes.h"
+#include "res/resource.h"
+
+void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
+    m_tLastAction = m_pfnNow();
+    const int button = m_skin.HitTest(point);
+    if (button != mainwnd::NO_BUTTON) {
+        m_nPressed = button;
+        DrawSkin(button, 1);
+        ::SetCapture(m_hWnd); // the release must come here, wherever the pointer goes
+        return;
+    }
+    // Outside the buttons the whole skin is a handle to move the window by: let the system
+    // run its move loop as if the caption had been pressed. Returns when the drag ends.
+    m_nPressed = -1;
+    POINT screen = point;
+    ::ClientToScreen(m_hWnd, &screen);
+    ::SendMessageA(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+}
+
+void CPlayerDlg::OnLButtonUp(UINT, POINT point) {
+    m_tLastAction = m_pfnNow();
+    ::ReleaseCapture();
+    DrawSkin(-1, 0);
+    int button = m_skin.HitTest(point);
+    // A press acts only when released over the same button.
+    if (button != m_nPressed) button = -1;
+    m_nPressed = -1;
+    DoButtonAction(button);
+}
+
+void CPlayerDlg::OnLButtonDblClk(UINT, POINT point) {
+    // The first click of a double click has already acted on its release.
+    const int button = m_skin.HitTest(point);
+    if (button != mainwnd::NO_BUTTON) {
+        DoButtonAction(button);
+        return;
+    }
+    if (!m_bShrunk) ShrinkByDoubleClick();
+}
+
+void CPlayerDlg::DoButtonAction(int button) {
+    using mainwnd::ButtonAction;
+    switch (mainwnd::ActionOfButton(button)) {
+    case ButtonAction::PlayPause:
+        PlayerControl(PC_PLAYPAUSE);
+        break;
+    case ButtonAction::Stop:
+        PlayerControl(PC_STOP);
+        break;
+    case ButtonAction::Previous:
+        PlayerControl(PC_PREV);
+        break;
+    case ButtonAction::Next:
+        PlayerControl(PC_NEXT);
+        break;
+    case ButtonAction::ToggleTicker:
+        ToggleTicker();
+        break;
+    case ButtonAction::OpenPlaylist:
+        OpenPlaylistEditor();
+        break;
+    case ButtonAction::Exit:
+        ConfirmExit();
+        break;
+    case ButtonAction::None:
+        break;
+    }
+}
+
+BOOL CPlayerDlg::IsMenuChecked(UINT id) const {
+    const UINT state = ::GetMenuState(m_pPopupMenu, id, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+}
+
+// Flips a check mark and returns the new state.
+BOOL CPlayerDlg::ToggleMenuCheck(UINT id) {
+    const BOOL checked = !IsMenuChecked(id);
+    ::CheckMenuItem(m_pPopupMenu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    return checked;
+}
+
+void CPlayerDlg::OnRButtonUp(UINT, POINT point) {
+    if (!m_pPopupMenu) return;
+    m_tLastAction = m_pfnNow();
+    POINT screen = point;
+    ::ClientToScreen(m_hWnd, &screen);
+    const UINT id =
+        fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);
+    switch (id) {
+    case ID_TOPMOST:
+        ApplyTopmost(m_hWnd, ToggleMenuCheck(ID_TOPMOST));
+        SaveWindowSettings();
+        break;
+    case ID_AUTOSHRINK:
+        ToggleAutoShrink();
+        break;
+    default:
+        OnMenuCommand(id);
+        break;
+    }
+}
+
+void CPlayerDlg::ToggleAutoShrink() {
+    m_bAutoShrink = ToggleMenuCheck(ID_AUTOSHRINK) ? 1 : 0;
+    SaveWindowSettings();
+}
+
+void CPlayerDlg::OnMenuCommand(UINT id) {
+    switch (id) {
+    case ID_PLAYPAUSE:
+        PlayerControl(PC_PLAYPAUSE);
+        break;
+    case ID_STOP:
+        PlayerControl(PC_STOP);
+        break;
+    case ID_PREVTRACK:
+        PlayerControl(PC_PREVPLAY);
+        break;
+    case ID_NEXTTRACK:
+        PlayerControl(PC_NEXTPLAY);
+        break;
+    case ID_EXIT:
+        ConfirmExit();
+        break;
+    default:
+        // Anything else (a dismissed menu's 0 included) is no player command: refused there.
+        PlayerControl(static_cast<int>(id));
+        break;
+    }
+}
+
+LRESULT CPlayerDlg::OnMiniCommand(WPARAM id, LPARAM) {
+    // The automatic shrink chosen in the mini window's menu switches as it does here (and
+    // saves); every other command saves the settings first, then acts.
+    if (id == ID_AUTOSHRINK) {
+        ToggleAutoShrink();
+    } else {
+        SaveWindowSettings();
+        OnMenuCommand(static_cast<UINT>(id));
+    }
+    return Default();
+}

@@ -1,0 +1,86 @@
+// The main window's side of the player: its commands, the decoder's notifications arriving on
+// the window thread, the windows the controller informs, and files dropped on the window or
+// given on the command line.
+#include "app/PlayerDlg.h"
+
+#include "framework/MessageBox.h"
+#include "playback/DecoderCallback.h"
+#include "playback/PlayerController.h"
+#include "playlist/Playlist.h"
+#include "res/UiText.h"
+
+#include <shellapi.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+BOOL CPlayerDlg::PlayerControl(int nCode) {
+    return m_pController && m_pController->PlayerControl(nCode);
+}
+
+void CPlayerDlg::OnDecoderNotify(int code, int value) {
+    if (m_pController) m_pController->OnDecoderNotify(code, value);
+}
+
+LRESULT CPlayerDlg::OnDecoderNotifyMessage(WPARAM packed, LPARAM value) {
+    int code = 0, seconds = 0;
+    if (UnpackDecoderNotify(packed, value, &code, &seconds)) OnDecoderNotify(code, seconds);
+    return 0;
+}
+
+LRESULT CPlayerDlg::OnPlaylistPlay(WPARAM index, LPARAM) {
+    // An index that names no entry is refused; the current entry then plays.
+    if (m_pPlaylist) m_pPlaylist->SetCurrentIndex(static_cast<int>(index));
+    PlayerControl(PC_PLAYCURRENT);
+    return Default();
+}
+
+void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
+    // Paths are read one at a time through a buffer of 4096 bytes.
+    std::vector<char> buffer(4096);
+    std::vector<std::string> paths;
+    const UINT count = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length =
+            ::DragQueryFileA(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
+        paths.emplace_back(buffer.data(), length);
+    }
+    if (m_pController && !paths.empty()) m_pController->AddDroppedFiles(paths);
+    ::DragFinish(hDropInfo);
+}
+
+LRESULT CPlayerDlg::OnOpenStartupFiles(WPARAM, LPARAM) {
+    // Taken once: the list is emptied before the drop, which may run message boxes.
+    const std::vector<std::string> files = std::move(m_startupFiles);
+    m_startupFiles.clear();
+    if (m_pController && !files.empty()) m_pController->AddDroppedFiles(files);
+    return 0;
+}
+
+bool CPlayerDlg::AskRemoveMissingFile(const std::string& path) {
+    const int size = std::snprintf(nullptr, 0, ui::kMissingFileFormat, path.c_str());
+    std::vector<char> text(static_cast<size_t>(size) + 1);
+    std::snprintf(text.data(), text.size(), ui::kMissingFileFormat, path.c_str());
+    return fw::ShowMessageBox(m_hWnd, text.data(), ui::kMissingFileCaption, MB_YESNO) == IDYES;
+}
+
+void CPlayerDlg::ShowOpenError() {
+    fw::ShowMessageBox(m_hWnd, ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
+}
+
+void CPlayerDlg::TellTicker(int index, int code, int elapsedSec, bool forceRefresh) {
+    if (!IsTickerShown()) return;
+    // The index goes in the upper bits as an unsigned number: -1 (no entry) too.
+    const WPARAM wParam = (static_cast<WPARAM>(static_cast<uint32_t>(index)) << 8) |
+                          (static_cast<uint32_t>(code) & 0xFF);
+    SendTickerCurrent(wParam, elapsedSec, forceRefresh);
+}
+
+void CPlayerDlg::RedrawSkin() {
+    DrawSkin(m_nPressed, 1);
+}
+
+void CPlayerDlg::TrackChanging() {
+    AdvanceDecoderGeneration();
+}
