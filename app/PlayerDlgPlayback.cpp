@@ -3,6 +3,7 @@
 // given on the command line.
 #include "app/PlayerDlg.h"
 
+#include "framework/AnsiText.h"
 #include "framework/MessageBox.h"
 #include "playback/DecoderCallback.h"
 #include "playback/PlayerController.h"
@@ -37,14 +38,18 @@ LRESULT CPlayerDlg::OnPlaylistPlay(WPARAM index, LPARAM) {
 }
 
 void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
-    // Paths are read one at a time through a buffer of 4096 bytes.
-    std::vector<char> buffer(4096);
+    // Paths are read one at a time through a buffer of 4096 characters, as UTF-16: the ANSI
+    // form would bring a name over by best fit. One that has no exact code page 932 form is
+    // passed on empty, as a file that cannot be read.
+    std::vector<wchar_t> buffer(4096);
     std::vector<std::string> paths;
-    const UINT count = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
         const UINT length =
-            ::DragQueryFileA(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
-        paths.emplace_back(buffer.data(), length);
+            ::DragQueryFileW(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
+        std::string path;
+        paths.push_back(
+            fw::ToAnsiExact(std::wstring(buffer.data(), length), &path) ? path : std::string());
     }
     if (m_pController && !paths.empty()) m_pController->AddDroppedFiles(paths);
     ::DragFinish(hDropInfo);

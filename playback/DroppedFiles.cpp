@@ -7,7 +7,8 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     int firstAdded = -1;
     for (const std::string& path : paths) {
         CTrackEntry entry;
-        if (!ReadTrackInfo(m_decoder, path, &entry)) {
+        // An empty path is a name that could not be passed on exactly: it cannot be read.
+        if (path.empty() || !ReadTrackInfo(m_decoder, path, &entry)) {
             m_view.ShowOpenError(); // one box per such file; the others are still taken
             continue;
         }

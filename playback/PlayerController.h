@@ -25,7 +25,9 @@ public:
     void OnDecoderNotify(int code, int value);
 
     // Files dropped on the player, in the shell's order: each readable file that is not yet
-    // listed is appended; when any was, the list is saved and the first of them plays.
+    // listed is appended; when any was, the list is saved and the first of them plays. An empty
+    // path stands for a file whose name could not be handed over; like an unreadable file, it
+    // gets the read-failure message.
     void AddDroppedFiles(const std::vector<std::string>& paths);
 
 private:

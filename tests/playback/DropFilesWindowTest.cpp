@@ -62,6 +62,27 @@ TEST_F(DropFilesWindow, AnUnreadableFileGetsItsOwnBox) {
     dlg->DestroyWindow();
 }
 
+TEST_F(DropFilesWindow, NamesWithoutAnExactFormAreNeverTakenByBestFit) {
+    CMessageBoxScript boxes;
+    boxes.Then(IDOK).Then(IDOK);
+    dlg = OpenDlg();
+    // Readable files named as best fit would turn the dropped names: "é" into "e", "¥" into a
+    // backslash (a path into another folder).
+    Readable("cafe.mp3");
+    Readable("a\\b.mp3");
+    wchar_t wideFolder[MAX_PATH] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, folder.Path().c_str(), -1, wideFolder, MAX_PATH);
+    const std::wstring base = std::wstring(wideFolder) + L"\\";
+    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES,
+                   reinterpret_cast<WPARAM>(MakeDropW({base + L"café.mp3", base + L"a¥b.mp3"})), 0);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    for (const CShownMessageBox& box : boxes.Shown())
+        EXPECT_EQ("ふぁいるがおーぷんできなかったよ。", box.text);
+    EXPECT_EQ("", decoder.OpenPath());
+    EXPECT_FALSE(IniExists());
+    dlg->DestroyWindow();
+}
+
 TEST_F(DropFilesWindow, CommandLineFilesAreTakenOnceTheWindowIsUp) {
     const std::string path = Readable("opened-with.mp3");
     dlg = MakeDlg();
