@@ -98,8 +98,9 @@ BOOL CPlayerDlg::OnInitDialog() {
                                                         static_cast<IPlayerView&>(*this));
     SetDecoderNotifyTarget(m_hWnd);
 
+    CreateMini();
     m_pPlaylistDlg = nullptr;
-    CreateCompanions();
+    CreateTicker();
 
     m_skin.CreateBackBuffer(fw::CClientDC(m_hWnd));
     DrawSkin(-1, 0);
@@ -127,8 +128,9 @@ BOOL CPlayerDlg::DestroyWindow() {
     m_decoder.Close();
     m_decoder.Free();
 
-    DestroyCompanions();
-    ClosePlaylistEditor(); // it shows the playlist, so it goes first
+    DestroyTicker();
+    DestroyMini();
+    ClosePlaylistEditor(); // it shows the playlist, so it goes before it
     m_pController.reset();
     delete m_pPlaylist; // not saved: every edit was saved when it was made
     m_pPlaylist = nullptr;

@@ -2,10 +2,10 @@
 //
 // It owns the playlist, the use of the decoder library, the two companion windows, the playlist
 // editor while it is open, the popup menu and the skin. Its member functions live in app/, one
-// file per subject: life cycle (PlayerDlg.cpp), mouse and menu (PlayerDlgInput.cpp), the timer,
-// moves and shrinking (PlayerDlgWindows.cpp), playback and dropped files
-// (PlayerDlgPlayback.cpp), the companions (CompanionSeams.cpp) and the window settings
-// (WindowSettings.cpp). The skin itself is mainwnd::CSkin, the player's decisions
+// file per subject: life cycle (PlayerDlg.cpp), mouse and menu (PlayerDlgInput.cpp), playback
+// and dropped files (PlayerDlgPlayback.cpp), the ticker (PlayerDlgTicker.cpp), the mini window
+// and the shrinks (PlayerDlgMini.cpp), the playlist editor (PlayerDlgEditor.cpp) and the window
+// settings (WindowSettings.cpp). The skin itself is mainwnd::CSkin, the player's decisions
 // CPlayerController.
 #pragma once
 
@@ -115,16 +115,18 @@ private:
     void ToggleTicker();
     void PlaceTicker();
 
-    // The companions as the main window handles them; null windows until they exist.
+    // The companion windows: created hidden at start (the mini window first), destroyed in the
+    // opposite order; null windows until they exist.
+    void CreateMini();
+    void CreateTicker();
+    void DestroyTicker();
+    void DestroyMini();
     HWND TickerWindow() const;
     HWND MiniWindow() const;
     BOOL IsTickerShown() const;
     void SetTickerShown(BOOL bShown);
     // Hands the ticker WM_PLAYLIST_CURRENT (after a forced refresh when asked).
     void SendTickerCurrent(WPARAM wParam, LPARAM lParam, bool forceRefresh);
-    // The companion windows (ticker, mini window) and their teardown.
-    void CreateCompanions();
-    void DestroyCompanions();
     // Opens the playlist editor unless it is open already.
     void OpenPlaylistEditor();
     // Destroys and deletes the playlist editor if it is open.

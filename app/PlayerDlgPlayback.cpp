@@ -12,7 +12,6 @@
 
 #include <shellapi.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -28,13 +27,6 @@ LRESULT CPlayerDlg::OnDecoderNotifyMessage(WPARAM packed, LPARAM value) {
     int code = 0, seconds = 0;
     if (UnpackDecoderNotify(packed, value, &code, &seconds)) OnDecoderNotify(code, seconds);
     return 0;
-}
-
-LRESULT CPlayerDlg::OnPlaylistPlay(WPARAM index, LPARAM) {
-    // An index that names no entry is refused; the current entry then plays.
-    if (m_pPlaylist) m_pPlaylist->SetCurrentIndex(static_cast<int>(index));
-    PlayerControl(PC_PLAYCURRENT);
-    return Default();
 }
 
 void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
@@ -72,14 +64,6 @@ bool CPlayerDlg::AskRemoveMissingFile(const std::string& path) {
 
 void CPlayerDlg::ShowOpenError() {
     fw::ShowMessageBox(m_hWnd, ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
-}
-
-void CPlayerDlg::TellTicker(int index, int code, int elapsedSec, bool forceRefresh) {
-    if (!IsTickerShown()) return;
-    // The index goes in the upper bits as an unsigned number: -1 (no entry) too.
-    const WPARAM wParam = (static_cast<WPARAM>(static_cast<uint32_t>(index)) << 8) |
-                          (static_cast<uint32_t>(code) & 0xFF);
-    SendTickerCurrent(wParam, elapsedSec, forceRefresh);
 }
 
 void CPlayerDlg::RedrawSkin() {

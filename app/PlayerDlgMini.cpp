@@ -1,44 +1,29 @@
-// The main window's timer, its moves, and its shrink to the mini window and back.
+// The main window's side of the mini window: the one-second timer's automatic shrink, the
+// shrink by a double click, and the way back.
+//
+// The mini window is not built yet: until it is, the main window creates none, MiniWindow()
+// reports no window, and nothing shrinks (nothing could bring the player back).
 #include "app/PlayerDlg.h"
 
 #include "companions/Topmost.h"
 #include "mainwnd/IdleRule.h"
 #include "res/resource.h"
 
-namespace {
-// The ticker stands this far above the main window's top edge, at its left edge.
-constexpr int kTickerOffsetY = 50;
-} // namespace
+void CPlayerDlg::CreateMini() {
+    m_pMini = nullptr;
+}
+
+void CPlayerDlg::DestroyMini() {}
+
+HWND CPlayerDlg::MiniWindow() const {
+    return nullptr;
+}
 
 void CPlayerDlg::OnTimer(UINT_PTR) {
     if (mainwnd::ShouldShrinkByTimer(m_pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
         ShrinkByTimer();
     }
     Default();
-}
-
-void CPlayerDlg::OnMove(int, int) {
-    Default();
-    if (IsTickerShown()) PlaceTicker();
-}
-
-void CPlayerDlg::PlaceTicker() {
-    RECT main{};
-    ::GetWindowRect(m_hWnd, &main);
-    // Right behind the main window in the Z order, never activated.
-    ::SetWindowPos(TickerWindow(), m_hWnd, main.left, main.top - kTickerOffsetY, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void CPlayerDlg::ToggleTicker() {
-    if (IsTickerShown()) {
-        ::ShowWindow(TickerWindow(), SW_HIDE);
-        SetTickerShown(FALSE);
-        return;
-    }
-    PlaceTicker();
-    ::ShowWindow(TickerWindow(), SW_SHOW);
-    SetTickerShown(TRUE);
 }
 
 // Puts the mini window's bottom-right corner on the main window's, keeping its size.
