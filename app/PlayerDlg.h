@@ -137,6 +137,7 @@ private:
     void ShowOpenError() override;
     void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override;
     void TellEditor(int index, int oldIndex) override;
+    void PlaylistChanged() override;
     void RedrawSkin() override;
     void TrackChanging() override;
 

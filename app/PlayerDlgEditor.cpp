@@ -26,3 +26,5 @@ LRESULT CPlayerDlg::OnPlaylistPlay(WPARAM index, LPARAM) {
 }
 
 void CPlayerDlg::TellEditor(int, int) {}
+
+void CPlayerDlg::PlaylistChanged() {}

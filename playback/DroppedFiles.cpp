@@ -20,6 +20,7 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     if (firstAdded == -1) return; // nothing new: whatever plays goes on undisturbed
 
     m_playlist.Save();
+    m_view.PlaylistChanged();
     const int oldIndex = m_playlist.GetCurrentIndex();
     m_decoder.StopCallback();
     CloseTrack();

@@ -80,6 +80,7 @@ bool CPlayerController::PlayerControl(int nCode) {
         if (!StartTrack(entry.m_strPath) && m_view.AskRemoveMissingFile(entry.m_strPath)) {
             m_playlist.RemoveAt(index);
             m_decoder.StartCallback();
+            m_view.PlaylistChanged();
             return false;
         }
     }

@@ -20,6 +20,10 @@ public:
     virtual void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) = 0;
     // The playlist editor, when it is open: `index` is now current, `oldIndex` was.
     virtual void TellEditor(int index, int oldIndex) = 0;
+    // Entries were added to the playlist or removed from it by the player itself (a drop, the
+    // missing-file prompt answered Yes): an open editor brings its rows in step. Comes before
+    // any TellEditor about the new entries.
+    virtual void PlaylistChanged() = 0;
     // Recompose the skin for the player's new state.
     virtual void RedrawSkin() = 0;
 

@@ -24,6 +24,7 @@ struct CFakePlayerView : IPlayerView {
         ticker.push_back({index, code, elapsedSec, forceRefresh});
     }
     void TellEditor(int index, int oldIndex) override { editor.push_back({index, oldIndex}); }
+    void PlaylistChanged() override { ++playlistChanges; }
     void RedrawSkin() override { ++redraws; }
     void TrackChanging() override { ++trackChanges; }
 
@@ -36,4 +37,5 @@ struct CFakePlayerView : IPlayerView {
     std::vector<EditorCall> editor;
     int redraws = 0;
     int trackChanges = 0;
+    int playlistChanges = 0;
 };
