@@ -22,6 +22,9 @@ public:
     // WritePrivateProfileStringA. False when the write failed.
     virtual bool WriteString(const std::string& path, const char* section, const char* key,
                              const std::string& value) = 0;
+    // The whole file as it is on disk. True with `contents` empty when there is no file; false
+    // when the file exists but cannot be read (it must then not be replaced).
+    virtual bool ReadContents(const std::string& path, std::string* contents) = 0;
     // Replaces the whole file by `contents` in one step: whatever happens meanwhile (a crash, a
     // full disk), the file afterwards holds either its former contents or all of `contents`.
     // False when the file was left as it was.

@@ -43,6 +43,26 @@ bool CIniFileWin32::WriteString(const std::string& path, const char* section, co
     return ::WritePrivateProfileStringA(section, key, value.c_str(), path.c_str()) != FALSE;
 }
 
+bool CIniFileWin32::ReadContents(const std::string& path, std::string* contents) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        contents->clear();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    }
+    LARGE_INTEGER size{};
+    bool ok = ::GetFileSizeEx(file, &size) && size.QuadPart < (1 << 26); // an INI file, not 64 MB
+    std::string text(ok ? static_cast<size_t>(size.QuadPart) : 0, '\0');
+    DWORD read = 0;
+    ok = ok && (text.empty() ||
+                (::ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &read, nullptr) &&
+                 read == text.size()));
+    ::CloseHandle(file);
+    if (ok) *contents = std::move(text);
+    return ok;
+}
+
 bool CIniFileWin32::ReplaceContents(const std::string& path, const std::string& contents) {
     // Same folder as the target, so that the rename cannot become a copy across volumes.
     const std::string temp = path + ".new";

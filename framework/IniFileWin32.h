@@ -13,6 +13,7 @@ public:
     std::vector<std::string> GetSection(const std::string& path, const char* section) override;
     bool WriteString(const std::string& path, const char* section, const char* key,
                      const std::string& value) override;
+    bool ReadContents(const std::string& path, std::string* contents) override;
     // Writes a temporary file beside the target, flushes it, then renames it over the target.
     bool ReplaceContents(const std::string& path, const std::string& contents) override;
 };

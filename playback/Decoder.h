@@ -33,7 +33,9 @@ public:
     // True when the file was opened.
     virtual bool Open(const std::string& path) = 0;
     virtual void Close() = 0;
-    virtual void Play() = 0;
+    // Plays the open file from its start; false when it could not start (no file open, no
+    // sound device or one that refuses the format).
+    virtual bool Play() = 0;
     virtual void Stop() = 0;
     virtual void Pause() = 0;
     virtual void Restart() = 0;

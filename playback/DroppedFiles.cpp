@@ -4,7 +4,7 @@
 #include "playlist/TrackInfo.h"
 
 void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
-    int firstAdded = -1;
+    std::vector<std::string> added; // in the order they were appended
     for (const std::string& path : paths) {
         CTrackEntry entry;
         // An empty path is a name that could not be passed on exactly: it cannot be read.
@@ -15,9 +15,9 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
         if (!m_playlist.IsNewPath(path)) continue; // listed already (also earlier in this drop)
         int index = -1;
         if (!m_playlist.Add(&index, entry)) continue; // the list is full
-        if (firstAdded == -1) firstAdded = index;
+        added.push_back(path);
     }
-    if (firstAdded == -1) return; // nothing new: whatever plays goes on undisturbed
+    if (added.empty()) return; // nothing new: whatever plays goes on undisturbed
 
     m_playlist.Save();
     m_view.PlaylistChanged();
@@ -25,13 +25,18 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     m_decoder.StopCallback();
     CloseTrack();
     m_decoder.StartCallback();
+    // The message boxes above ran message loops, in which the player may have removed entries
+    // (a missing file at the end of a track): find the new entries again by their paths.
+    int firstAdded = -1;
+    for (size_t i = 0; i < added.size() && firstAdded == -1; ++i)
+        firstAdded = m_playlist.FindPath(added[i]);
     CTrackEntry first;
-    if (!m_playlist.GetAt(firstAdded, &first)) return;
+    if (firstAdded == -1 || !m_playlist.GetAt(firstAdded, &first)) return;
     m_playlist.SetCurrentIndex(firstAdded);
     // A file that reads as MP3 but cannot be played simply does not play, without a message.
     if (m_decoder.Open(first.m_strPath)) {
         m_decoder.StopCallback();
-        m_decoder.Play();
+        m_bTrackOpen = m_decoder.Play();
         m_decoder.StartCallback();
     }
     // Show the new state at once, as after any player command.

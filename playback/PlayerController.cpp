@@ -26,21 +26,40 @@ bool CPlayerController::TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrack
 void CPlayerController::CloseTrack() {
     m_decoder.Stop();
     m_decoder.Close();
+    m_bTrackOpen = false;
     m_view.TrackChanging();
 }
 
 bool CPlayerController::StartTrack(const std::string& path) {
     CloseTrack();
     if (!m_decoder.Open(path)) return false;
-    m_decoder.Play();
+    m_bTrackOpen = m_decoder.Play();
     return true;
+}
+
+bool CPlayerController::EndThenPause() {
+    if (!PlayerControl(PC_NEXTPLAY)) return false;
+    // The next track may not have started (its file missing): then there is nothing to pause.
+    if (m_decoder.GetState(nullptr) != IDecoder::STATE_PLAYING) return true;
+    return PlayerControl(PC_PLAYPAUSE);
 }
 
 bool CPlayerController::PlayerControl(int nCode) {
     int elapsedSec = 0;
-    const int state = m_decoder.GetState(&elapsedSec);
+    int state = m_decoder.GetState(&elapsedSec);
     const int oldIndex = m_playlist.GetCurrentIndex();
     if (nCode < PC_PLAYPAUSE || nCode > PC_PLAYCURRENT) return false;
+
+    // The decoder reports stopped as soon as the open track has played to its end, before its
+    // end notice arrives. Until the notice is handled the track still counts as playing, so
+    // that a command given in between acts on it instead of being undone by the notice (which
+    // the track change then makes stale). All of the track has played: "previous" starts it
+    // again.
+    if (state == IDecoder::STATE_STOPPED && m_bTrackOpen) {
+        if (nCode == PC_PLAYPAUSE) return EndThenPause();
+        state = IDecoder::STATE_PLAYING;
+        elapsedSec = kRestartAfterSec;
+    }
 
     int index = -1; // stays -1 when the list has no entry to take
     CTrackEntry entry;

@@ -32,6 +32,8 @@ public:
 
 private:
     bool TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrackEntry* pEntry);
+    // Play/pause given as the open track ends: the end first, then the pause.
+    bool EndThenPause();
     // Stops and closes the decoder's track (notifications must be off).
     void CloseTrack();
     // Stop, close, open and play `path`; false when the file could not be opened.
@@ -42,4 +44,7 @@ private:
     IDecoder& m_decoder;
     CPlaylist& m_playlist;
     IPlayerView& m_view;
+    // A track that this controller opened and started is open: a decoder that then reports
+    // stopped has played it to its end, and the end notice is on its way.
+    bool m_bTrackOpen = false;
 };

@@ -41,8 +41,8 @@ bool CVbmp3Decoder::Open(const std::string& path) {
 void CVbmp3Decoder::Close() {
     vbmp3_close();
 }
-void CVbmp3Decoder::Play() {
-    vbmp3_play();
+bool CVbmp3Decoder::Play() {
+    return vbmp3_play() != FALSE;
 }
 void CVbmp3Decoder::Stop() {
     vbmp3_stop();

@@ -10,7 +10,7 @@ public:
     void SetCallback(NotifyFunc notify) override;
     bool Open(const std::string& path) override;
     void Close() override;
-    void Play() override;
+    bool Play() override;
     void Stop() override;
     void Pause() override;
     void Restart() override;

@@ -63,11 +63,15 @@ bool CPlaylist::Add(int* pIndex, CTrackEntry entry) {
 }
 
 bool CPlaylist::IsNewPath(std::string strPath) const {
+    return FindPath(strPath) == -1;
+}
+
+int CPlaylist::FindPath(const std::string& strPath) const {
     // Whole-string byte equality: a double-byte character can only equal the same character.
-    for (const CTrackEntry& e : m_entries) {
-        if (e.m_strPath == strPath) return false;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].m_strPath == strPath) return static_cast<int>(i);
     }
-    return true;
+    return -1;
 }
 
 bool CPlaylist::RemoveAt(int nIndex) {

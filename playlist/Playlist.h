@@ -35,6 +35,8 @@ public:
     bool Add(int* pIndex, CTrackEntry entry);
     // False when an entry holds exactly this path (byte comparison, case-sensitive).
     bool IsNewPath(std::string strPath) const;
+    // Index of the first entry that holds exactly this path, or -1.
+    int FindPath(const std::string& strPath) const;
     bool RemoveAt(int nIndex);
     bool MoveUp(int nIndex);
     bool MoveDown(int nIndex);

@@ -1,5 +1,6 @@
 #include "playlist/PlaylistFile.h"
 
+#include "framework/IniText.h"
 #include "framework/Sjis.h"
 #include "playlist/IniKeys.h"
 #include "playlist/Playlist.h"
@@ -23,31 +24,10 @@ bool IsIniSpace(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The key of a "key=value" line, without the blanks around it.
-std::string LineKey(const std::string& line) {
-    std::string key = line.substr(0, line.find('='));
-    while (!key.empty() && IsIniSpace(key.back()))
-        key.pop_back();
-    size_t start = 0;
-    while (start < key.size() && IsIniSpace(key[start]))
-        ++start;
-    return key.substr(start);
-}
-
-bool EqualsIgnoringCase(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i) {
-        const char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-        const char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-        if (x != y) return false;
-    }
-    return i == a.size() && !b[i];
-}
-
 bool IsWindowSettingLine(const std::string& line) {
-    const std::string key = LineKey(line);
+    const std::string key = fw::IniLineKey(line);
     return std::any_of(std::begin(ini::kWindowSettingKeys), std::end(ini::kWindowSettingKeys),
-                       [&](const char* name) { return EqualsIgnoringCase(key, name); });
+                       [&](const char* name) { return fw::SameIniName(key, name); });
 }
 
 // The longest prefix of `s` of at most `limit` bytes that ends at a character boundary (a lead

@@ -27,6 +27,12 @@ protected:
         std::thread library([this, code, value] { decoder.Notify(code, value); });
         library.join();
     }
+    // The open track plays to its end on the library's thread; its end notice waits in the
+    // window's queue while the test gives a command.
+    void TrackEndsFromLibraryThread() {
+        std::thread library([this] { decoder.EndTrack(); });
+        library.join();
+    }
     // Delivers an end of track from the library's thread the next time notifications are
     // switched off, at the moment before they go off: the worst moment for the player.
     void EndOfTrackJustBeforeTheTrackChanges() {
@@ -81,6 +87,53 @@ TEST_F(DecoderNotify, AnEndQueuedBeforeADropCannotSkipTheDroppedTrack) {
     decoder.ClearCalls();
     ASSERT_TRUE(dlg->PlayerControl(PC_NEXTPLAY)); // the dropped entry (index 3) was current
     EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath());
+}
+
+// A command given after a track has ended but before its end notice was handled acts on that
+// track, and the notice is then dropped.
+TEST_F(DecoderNotify, NextAsATrackEndsPlaysTheNextTrackOnce) {
+    TrackEndsFromLibraryThread();
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXT));
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+    PumpMessages();
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath()); // not skipped to the third
+}
+
+TEST_F(DecoderNotify, PreviousAsATrackEndsStartsThatTrackAgain) {
+    TrackEndsFromLibraryThread();
+    decoder.ClearCalls();
+    ASSERT_TRUE(dlg->PlayerControl(PC_PREV));
+    PumpMessages();
+    // One start of the same track, by the command; nothing else, not a step back and then the
+    // notice's step forward.
+    EXPECT_EQ((std::vector<std::string>{"StopCallback", "Stop", "Close", "Open(C:\\m\\0.mp3)",
+                                        "Play", "StartCallback"}),
+              decoder.Calls());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+}
+
+TEST_F(DecoderNotify, StopAsATrackEndsStaysStoppedOnIt) {
+    TrackEndsFromLibraryThread();
+    ASSERT_TRUE(dlg->PlayerControl(PC_STOP));
+    PumpMessages();
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    EXPECT_EQ("", decoder.OpenPath()); // closed, and nothing started after
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath());
+}
+
+TEST_F(DecoderNotify, PlayPauseAsATrackEndsPausesTheNextTrack) {
+    TrackEndsFromLibraryThread();
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+    PumpMessages();
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
+    EXPECT_EQ(IDecoder::STATE_PAUSED, decoder.State());
+    decoder.ClearCalls();
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE)); // plays the paused track on
+    EXPECT_EQ((std::vector<std::string>{"StopCallback", "Restart", "StartCallback"}),
+              decoder.Calls());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
 }
 
 TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {

@@ -2,6 +2,7 @@
 // given on the command line.
 #include "tests/support/PlayerDlgFixture.h"
 
+#include "playback/ControlCodes.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalRun.h"
@@ -80,6 +81,31 @@ TEST_F(DropFilesWindow, NamesWithoutAnExactFormAreNeverTakenByBestFit) {
         EXPECT_EQ("ふぁいるがおーぷんできなかったよ。", box.text);
     EXPECT_EQ("", decoder.OpenPath());
     EXPECT_FALSE(IniExists());
+    dlg->DestroyWindow();
+}
+
+TEST_F(DropFilesWindow, AnEntryRemovedWhileABoxIsUpDoesNotMisdirectTheDrop) {
+    WriteIni("[VIZURE3]\r\nREGNUM=3\r\nFILENAME0000=C:\\m\\0.mp3\r\n"
+             "FILENAME0001=C:\\m\\1.mp3\r\nFILENAME0002=C:\\m\\2.mp3\r\n");
+    dlg = OpenDlg();
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXT)); // the second plays
+    decoder.failingOpens.insert("C:\\m\\2.mp3");
+    const std::string added = Readable("new.mp3");
+    CMessageBoxScript boxes;
+    // While the read-failure box is up, the second track ends; the third is missing and the
+    // user has it removed, so the new entry moves from index 3 to 2.
+    boxes
+        .Then(IDOK,
+              [this] {
+                  decoder.EndTrack();
+                  PumpMessages();
+              })
+        .Then(IDYES);
+    Drop({added, folder / "unreadable.mp3"});
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ(added, decoder.OpenPath());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
     dlg->DestroyWindow();
 }
 

@@ -3,6 +3,7 @@
 #include "framework/IniFileWin32.h"
 #include "playlist/Playlist.h"
 #include "tests/support/ChildAction.h"
+#include "tests/support/KillMidway.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -44,19 +45,13 @@ int SaveLoop(int argc, char** argv) {
         a.Add(&index, e);
     for (const CTrackEntry& e : ListOf("B", kCountB))
         b.Add(&index, e);
-    ::SetEvent(::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2])); // the first save may start
+    SignalChildReady(argv[2]); // the first save may start
     for (;;) {
         a.Save();
         b.Save();
     }
 }
 CChildAction g_saveLoop("save-loop", &SaveLoop);
-
-std::string ThisProgram() {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
 
 TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
     CTempFolder folder("vz3kill");
@@ -68,22 +63,7 @@ TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
     std::mt19937 random(20261207);
     int sawA = 0, sawB = 0;
     for (int round = 0; round < 12; ++round) {
-        const std::string ready = "vz3-save-ready-" + std::to_string(::GetCurrentProcessId());
-        HANDLE readyEvent = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
-        std::string command =
-            "\"" + ThisProgram() + "\" --child save-loop \"" + path + "\" " + ready;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &startup, &process));
-        ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(readyEvent, 20000));
-        ::Sleep(std::uniform_int_distribution<DWORD>(1, 120)(random));
-        ::TerminateProcess(process.hProcess, 9);
-        ::WaitForSingleObject(process.hProcess, INFINITE);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-        ::CloseHandle(readyEvent);
+        ASSERT_TRUE(RunChildAndKillMidway("save-loop", path, random));
 
         CPlaylist loaded(ini);
         loaded.m_strIniPath = path;

@@ -45,10 +45,11 @@ void CFakeDecoder::Close() {
     m_state = STATE_STOPPED;
 }
 
-void CFakeDecoder::Play() {
+bool CFakeDecoder::Play() {
     Record("Play");
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     if (m_open) m_state = STATE_PLAYING;
+    return m_open;
 }
 
 void CFakeDecoder::Stop() {
@@ -108,6 +109,14 @@ bool CFakeDecoder::Notify(int code, int value) {
     if (!notify) return false;
     notify(code, value);
     return true;
+}
+
+bool CFakeDecoder::EndTrack() {
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_mutex);
+        m_state = STATE_STOPPED;
+    }
+    return Notify(NOTIFY_END, 0);
 }
 
 std::vector<std::string> CFakeDecoder::Calls() const {

@@ -19,7 +19,7 @@ public:
     void SetCallback(NotifyFunc notify) override;
     bool Open(const std::string& path) override;
     void Close() override;
-    void Play() override;
+    bool Play() override;
     void Stop() override;
     void Pause() override;
     void Restart() override;
@@ -42,6 +42,9 @@ public:
     // Delivers a notification as the library would (to the registered function), if
     // notifications are on; returns whether it was delivered.
     bool Notify(int code, int value);
+    // The open file plays to its end, as the library reports it: the state becomes stopped with
+    // the file still open, then the end notice (if notifications are on).
+    bool EndTrack();
 
     // --- Observations ---
     int GetStateCalls() const;

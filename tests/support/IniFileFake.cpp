@@ -128,6 +128,11 @@ bool CIniFileFake::WriteString(const std::string& path, const char* section, con
     return true;
 }
 
+bool CIniFileFake::ReadContents(const std::string& path, std::string* contents) {
+    *contents = Text(path);
+    return true;
+}
+
 bool CIniFileFake::ReplaceContents(const std::string& path, const std::string& contents) {
     m_files[path] = contents;
     return true;

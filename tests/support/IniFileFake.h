@@ -17,6 +17,7 @@ public:
     std::vector<std::string> GetSection(const std::string& path, const char* section) override;
     bool WriteString(const std::string& path, const char* section, const char* key,
                      const std::string& value) override;
+    bool ReadContents(const std::string& path, std::string* contents) override;
     bool ReplaceContents(const std::string& path, const std::string& contents) override;
 
     // The file's text; empty when it does not exist.

@@ -34,17 +34,18 @@ CMessageBoxScript::~CMessageBoxScript() {
     FailOnUnexpectedMessageBoxes();
 }
 
-CMessageBoxScript& CMessageBoxScript::Then(int answer) {
-    m_answers.push_back(answer);
+CMessageBoxScript& CMessageBoxScript::Then(int answer, std::function<void()> whileShown) {
+    m_answers.push_back({answer, std::move(whileShown)});
     return *this;
 }
 
 int CMessageBoxScript::Answer(HWND owner, const char* text, const char* caption, UINT flags) {
     m_shown.push_back({owner, text, caption, flags});
     if (m_answers.empty()) return Unexpected(owner, text, caption, flags);
-    const int answer = m_answers.front();
+    const Step step = m_answers.front();
     m_answers.pop_front();
-    return answer;
+    if (step.whileShown) step.whileShown();
+    return step.answer;
 }
 
 void FailOnUnexpectedMessageBoxes() {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,21 @@ public:
     CMessageBoxScript(const CMessageBoxScript&) = delete;
     CMessageBoxScript& operator=(const CMessageBoxScript&) = delete;
 
-    // Queues the answer to the next box (IDYES, IDNO, IDOK...).
-    CMessageBoxScript& Then(int answer);
+    // Queues the answer to the next box (IDYES, IDNO, IDOK...). `whileShown`, if given, runs
+    // before the box is answered, as what happens in the box's message loop (a nested box
+    // shown meanwhile takes the next answer).
+    CMessageBoxScript& Then(int answer, std::function<void()> whileShown = nullptr);
 
     const std::vector<CShownMessageBox>& Shown() const { return m_shown; }
 
 private:
     int Answer(HWND owner, const char* text, const char* caption, UINT flags);
 
-    std::deque<int> m_answers;
+    struct Step {
+        int answer;
+        std::function<void()> whileShown;
+    };
+    std::deque<Step> m_answers;
     std::vector<CShownMessageBox> m_shown;
 };
 
