@@ -2,6 +2,7 @@
 
 #include "app/IniPath.h"
 #include "app/PlayerDlg.h"
+#include "app/PlayerInstance.h"
 #include "app/StartupFiles.h"
 
 #include <commctrl.h>
@@ -11,11 +12,18 @@ BOOL CPlayerApp::InitInstance() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
 
+    const std::string iniPath = ComposeIniPath(m_strHelpFilePath, m_strProfileName);
+    // Read as UTF-16: the ANSI command line would bring names over by best fit.
+    std::vector<std::string> files = StartupFiles(::GetCommandLineW());
+    // A player already runs on this INI file: it takes the files, this start ends.
+    CPlayerInstance instance(iniPath);
+    if (!instance.BecomePlayerOrHandOver(files)) return FALSE;
+
     CPlayerDlg dlg(nullptr);
     m_pMainWnd = &dlg;
-    dlg.SetIniPath(ComposeIniPath(m_strHelpFilePath, m_strProfileName));
-    // Read as UTF-16: the ANSI command line would bring names over by best fit.
-    dlg.SetStartupFiles(StartupFiles(::GetCommandLineW()));
+    dlg.SetIniPath(iniPath);
+    dlg.SetStartupFiles(std::move(files));
+    dlg.SetInstance(&instance);
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;

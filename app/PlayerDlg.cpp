@@ -2,6 +2,7 @@
 // the ordered teardown.
 #include "app/PlayerDlg.h"
 
+#include "app/PlayerInstance.h"
 #include "companions/Topmost.h"
 #include "framework/IniFileWin32.h"
 #include "framework/MessageBox.h"
@@ -69,6 +70,8 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_PLAYLIST_PLAY, &fw::RoutePrivate<&D::OnPlaylistPlay>},
         {WM_DECODER_NOTIFY, &fw::RoutePrivate<&D::OnDecoderNotifyMessage>},
         {WM_OPEN_STARTUP_FILES, &fw::RoutePrivate<&D::OnOpenStartupFiles>},
+        {WM_COPYDATA, &fw::Route<WM_COPYDATA, &D::OnCopyData>},
+        {WM_HOTKEY, &fw::Route<WM_HOTKEY, &D::OnHotKey>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
@@ -118,10 +121,16 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_bShrunk = FALSE;
     m_nTimerID = ::SetTimer(m_hWnd, 1, 1000, nullptr);
     if (!m_startupFiles.empty()) ::PostMessageA(m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
+    RegisterMediaKeys();
+    if (m_pInstance) m_pInstance->Publish(m_hWnd); // later starts hand their files here now
     return TRUE;
 }
 
 BOOL CPlayerDlg::DestroyWindow() {
+    // Later starts no longer find this window: they wait until this player has gone.
+    if (m_pInstance) m_pInstance->Publish(nullptr);
+    UnregisterMediaKeys();
+    if (m_hWnd) ::KillTimer(m_hWnd, kHandOverTimer);
     // The library goes first: after vbmp3_free no notification can reach what follows.
     SetDecoderNotifyTarget(nullptr);
     m_decoder.Stop();
@@ -178,7 +187,13 @@ void CPlayerDlg::OnCancel() {
 }
 
 void CPlayerDlg::ConfirmExit() {
-    if (fw::ShowMessageBox(m_hWnd, ui::kExitText, ui::kExitCaption, MB_YESNO) != IDYES) return;
+    // While the question is up, later starts wait with their files: they become the player
+    // if this one ends.
+    m_bAskingToEnd = true;
+    const int answer = fw::ShowMessageBox(m_hWnd, ui::kExitText, ui::kExitCaption, MB_YESNO);
+    m_bAskingToEnd = false;
+    if (answer != IDYES) return;
+    m_bEnding = true;
     PlayerControl(PC_STOP);
     EndDialog(IDCANCEL);
     // The window still exists: its position and the menu's check marks can be read.

@@ -28,6 +28,7 @@ class CPlayerController;
 class CTickerDlg;
 class CMiniDlg;
 class CPlaylistDlg;
+class CPlayerInstance;
 
 // What the main window takes from outside the window system; tests substitute fakes.
 struct CPlayerEnvironment {
@@ -41,6 +42,8 @@ CPlayerEnvironment DefaultPlayerEnvironment();
 
 // Posted by the main window to itself: take the files of the command line, once it is up.
 constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
+// The main window's second timer: files handed over by later starts are taken when it fires.
+constexpr UINT_PTR kHandOverTimer = 2;
 
 class CPlayerDlg : public fw::CDialog, private IPlayerView {
 public:
@@ -52,6 +55,8 @@ public:
     void SetIniPath(const std::string& path) { m_strIniPath = path; }
     // Files to take as one drop once the window is up (from the command line).
     void SetStartupFiles(std::vector<std::string> files) { m_startupFiles = std::move(files); }
+    // Where the window is published for later starts of the player (not owned; may be null).
+    void SetInstance(CPlayerInstance* pInstance) { m_pInstance = pInstance; }
 
     BOOL DestroyWindow() override;
 
@@ -91,6 +96,17 @@ private:
     LRESULT OnPlaylistPlay(WPARAM index, LPARAM);
     LRESULT OnDecoderNotifyMessage(WPARAM packed, LPARAM value);
     LRESULT OnOpenStartupFiles(WPARAM, LPARAM);
+    BOOL OnCopyData(HWND sender, COPYDATASTRUCT* data);
+    void OnHotKey(int id, UINT modifiers, UINT virtualKey);
+
+    // Files handed over by later starts of the player: kept, and taken as one drop once none
+    // has come for a moment and no message box or menu is up.
+    void TakeHandedOverFiles();
+    // The player's visible window (the mini window while shrunk) to the front.
+    void BringToFront();
+    // The keyboard's media keys, as far as no other program holds them.
+    void RegisterMediaKeys();
+    void UnregisterMediaKeys();
 
     // Recomposes the skin with button nButton (-1: none) drawn with image nImage, and shows it.
     void DrawSkin(int nButton, int nImage);
@@ -157,6 +173,11 @@ private:
     mainwnd::CSkin m_skin;        // outline, button regions, bitmaps, back buffer
 
     std::vector<std::string> m_startupFiles;          // taken as a drop once the window is up
+    std::vector<std::string> m_handedOver;            // from later starts, waiting to be taken
+    DWORD m_nHandOverSince = 0;                       // tick count of the first file waiting
+    bool m_bAskingToEnd = false;                      // the exit confirmation is up
+    bool m_bEnding = false;                           // the exit was confirmed
+    CPlayerInstance* m_pInstance = nullptr;           // not owned
     time_t (*m_pfnNow)();                             // the clock in whole seconds
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
     IDecoder& m_decoder;

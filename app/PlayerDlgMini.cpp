@@ -19,7 +19,8 @@ HWND CPlayerDlg::MiniWindow() const {
     return nullptr;
 }
 
-void CPlayerDlg::OnTimer(UINT_PTR) {
+void CPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kHandOverTimer) return TakeHandedOverFiles();
     if (mainwnd::ShouldShrinkByTimer(m_pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
         ShrinkByTimer();
     }

@@ -1,5 +1,7 @@
 #include "framework/MessageBox.h"
 
+#include "framework/ModalLoop.h"
+
 #include <utility>
 
 namespace fw {
@@ -12,6 +14,7 @@ MessageBoxHandler& Handler() {
 } // namespace
 
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags) {
+    const CModalLoopScope loop;
     if (Handler()) return Handler()(owner, text, caption, flags);
     return ::MessageBoxA(owner, text, caption, flags);
 }

@@ -125,6 +125,21 @@ template <> struct Crack<WM_SHOWWINDOW> { // void OnShowWindow(BOOL show, UINT s
     }
 };
 
+template <> struct Crack<WM_HOTKEY> { // void OnHotKey(int id, UINT modifiers, UINT virtualKey)
+    template <class T>
+    static LRESULT Call(T& self, void (T::*h)(int, UINT, UINT), WPARAM w, LPARAM l) {
+        (self.*h)(static_cast<int>(w), LOWORD(l), HIWORD(l));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_COPYDATA> { // BOOL OnCopyData(HWND sender, COPYDATASTRUCT* data)
+    template <class T>
+    static LRESULT Call(T& self, BOOL (T::*h)(HWND, COPYDATASTRUCT*), WPARAM w, LPARAM l) {
+        return (self.*h)(reinterpret_cast<HWND>(w), reinterpret_cast<COPYDATASTRUCT*>(l));
+    }
+};
+
 // The table entry for one message: Route<WM_X, &Class::OnX>.
 template <UINT Msg, auto Handler> LRESULT Route(CDialog& self, WPARAM w, LPARAM l) {
     using T = typename detail::MemberOf<decltype(Handler)>::Class;

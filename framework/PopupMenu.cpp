@@ -1,5 +1,7 @@
 #include "framework/PopupMenu.h"
 
+#include "framework/ModalLoop.h"
+
 #include <utility>
 
 namespace fw {
@@ -13,6 +15,7 @@ PopupMenuHandler& Handler() {
 
 UINT TrackPopupMenuCommand(HMENU menu, UINT flags, int x, int y, HWND owner) {
     flags |= TPM_RETURNCMD;
+    const CModalLoopScope loop;
     if (Handler()) return Handler()(menu, flags, x, y, owner);
     return static_cast<UINT>(::TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr));
 }
