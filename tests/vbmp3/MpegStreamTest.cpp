@@ -3,6 +3,7 @@
 
 #include "tests/vbmp3/support/ByteBuilders.h"
 #include "vbmp3/core/MpegFrameHeader.h"
+#include "vbmp3/core/MpegStream.h"
 
 namespace {
 
@@ -103,6 +104,22 @@ TEST(MpegStream, LostSyncInsideTheStreamIsRecovered) {
     const auto info = ReadInfo(Frames(20) + Bytes(333, 0x01) + Frames(20));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->stream.frameCount, 40u);
+}
+
+TEST(MpegStream, SearchesForAudioEndAtTheLimit) {
+    const size_t limit = static_cast<size_t>(vbmp3::kFrameSearchLimit);
+    // Before the first frame: junk just within the limit is skipped, beyond it nothing is found.
+    const auto near = ReadInfo(Bytes(limit - 3000, 0x41) + Frames(10));
+    ASSERT_TRUE(near);
+    EXPECT_EQ(10u, near->stream.frameCount);
+    EXPECT_FALSE(ReadInfo(Bytes(limit + 1, 0x41) + Frames(10)));
+    // Inside the stream: a longer stretch without frames ends the audio there.
+    const auto gap = ReadInfo(Frames(10) + Bytes(limit - 3000, 0) + Frames(10));
+    ASSERT_TRUE(gap);
+    EXPECT_EQ(20u, gap->stream.frameCount);
+    const auto hole = ReadInfo(Frames(10) + Bytes(limit + 1000, 0) + Frames(10));
+    ASSERT_TRUE(hole);
+    EXPECT_EQ(10u, hole->stream.frameCount);
 }
 
 TEST(MpegStream, SingleFrameThatEndsTheFileIsEnough) {

@@ -28,14 +28,17 @@ bool ConfirmedByFollowers(BufferedReader& reader, std::uint64_t offset,
     return true;
 }
 
-// The first confirmed frame at or after `begin`; with `sameAs`, only frames of that stream.
+// The first confirmed frame starting within kFrameSearchLimit bytes of `begin`; with `sameAs`,
+// only frames of that stream. Its followers may lie further on.
 std::optional<std::uint64_t> FindConfirmedFrame(BufferedReader& reader, std::uint64_t begin,
                                                 std::uint64_t end, const MpegFrameHeader* sameAs,
                                                 int followers) {
+    const std::uint64_t searchEnd =
+        begin < end ? begin + std::min(end - begin, kFrameSearchLimit) : begin;
     std::uint64_t pos = begin;
-    while (pos < end && end - pos >= 4) {
+    while (pos < searchEnd && end - pos >= 4) {
         const std::size_t span = static_cast<std::size_t>(
-            std::min<std::uint64_t>(BufferedReader::kWindowSize, end - pos));
+            std::min<std::uint64_t>(BufferedReader::kWindowSize, searchEnd - pos));
         const std::uint8_t* window = reader.At(pos, span);
         if (!window) return std::nullopt;
         const void* sync = std::memchr(window, 0xFF, span);

@@ -29,15 +29,25 @@ struct StreamFacts {
     int AverageBitRateKbps() const;
 };
 
+// How far past where the audio should start (after the tags, or after damage in the stream) a
+// search for a frame goes. In files as encoders and taggers write them the audio follows the tags
+// at once; what does lie between (padding written after a tag instead of inside it, a tag that
+// is not recognised as one, a tag whose stated size falls short of the pictures it holds) comes
+// to kilobytes, a large cover picture to a few megabytes. Beyond that the rest is no audio, and
+// a file of gigabytes of junk is judged after reading this much, not all of it.
+constexpr std::uint64_t kFrameSearchLimit = 4 * 1024 * 1024;
+
 // The first frame in [begin, end) that a following frame of the same stream confirms: one
 // following frame for a frame right at `begin`, two after junk, where a random 0xFFE pattern is
-// likelier. A frame that ends exactly at `end` needs no follower.
+// likelier. A frame that ends exactly at `end` needs no follower. Only frames that start within
+// kFrameSearchLimit bytes of `begin` are found.
 std::optional<std::uint64_t> FindFirstFrame(BufferedReader& reader, std::uint64_t begin,
                                             std::uint64_t end);
 
 // Counts the frames from `firstFrame` (found by FindFirstFrame) to `end`: from the summary
 // header when it has a frame count that fits the bytes, otherwise by walking the frame headers,
-// resynchronising after damage.
+// resynchronising after damage (a stretch without frames longer than kFrameSearchLimit ends the
+// walk).
 StreamFacts MeasureStream(BufferedReader& reader, std::uint64_t firstFrame, std::uint64_t end);
 
 } // namespace vbmp3
