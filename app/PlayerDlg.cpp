@@ -3,6 +3,7 @@
 #include "app/PlayerDlg.h"
 
 #include "app/PlayerInstance.h"
+#include "app/WindowPlacement.h"
 #include "companions/Topmost.h"
 #include "framework/IniFileWin32.h"
 #include "framework/MessageBox.h"
@@ -17,9 +18,29 @@
 CPlayerDlg* g_pPlayerDlg = nullptr;
 
 namespace {
+
 time_t CurrentTime() {
     return std::time(nullptr);
 }
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetMonitorInfoA(monitor, &info)) {
+        const RECT& r = info.rcWork;
+        reinterpret_cast<std::vector<CScreenRect>*>(areas)->push_back(
+            {r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
+// The work area (the screen without the taskbar) of every monitor.
+std::vector<CScreenRect> ScreenWorkAreas() {
+    std::vector<CScreenRect> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
 } // namespace
 
 CPlayerEnvironment DefaultPlayerEnvironment() {
@@ -110,7 +131,13 @@ BOOL CPlayerDlg::OnInitDialog() {
 
     int x = 0, y = 0, nTopmost = 0, nAutoShrink = 0;
     LoadWindowSettings(&x, &y, &nTopmost, &nAutoShrink);
-    ::SetWindowPos(m_hWnd, nullptr, x, y, m_skin.Width(), m_skin.Height(), SWP_NOZORDER);
+    // A position saved on a screen that is gone would leave the player out of reach (and, on
+    // top, without a taskbar button): it then starts at the nearest place that can be seen.
+    // Nothing is written here; the next save stores where the window stands.
+    const CScreenRect place =
+        PlaceWithinReach({x, y, x + m_skin.Width(), y + m_skin.Height()}, ScreenWorkAreas());
+    ::SetWindowPos(m_hWnd, nullptr, place.left, place.top, m_skin.Width(), m_skin.Height(),
+                   SWP_NOZORDER);
     ApplyTopmost(m_hWnd, nTopmost);
     // The stored values are the menu's check flag itself; only that bit is taken.
     ::CheckMenuItem(m_pPopupMenu, ID_TOPMOST, MF_BYCOMMAND | (nTopmost & MF_CHECKED));

@@ -69,6 +69,34 @@ TEST_F(PlayerDlgTest, SavedSettingsPlaceTheWindowAndCheckTheMenu) {
     dlg->DestroyWindow();
 }
 
+TEST_F(PlayerDlgTest, APositionOffEveryScreenComesBackWithinReach) {
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)); // one screen here
+    struct Case {
+        int savedX, savedY, x, y;
+    };
+    const Case cases[] = {
+        {5000, 5000, work.right - 233, work.bottom - 206},
+        {-3000, 0, work.left, 0},
+        {work.right - 32, work.bottom - 32, work.right - 32, work.bottom - 32}, // just within reach
+    };
+    for (const Case& c : cases) {
+        const std::string saved = "[VIZURE3]\r\nDLGPOSX=" + std::to_string(c.savedX) +
+                                  "\r\nDLGPOSY=" + std::to_string(c.savedY) + "\r\n";
+        WriteIni(saved);
+        auto dlg = OpenDlg();
+        RECT rect;
+        ::GetWindowRect(dlg->m_hWnd, &rect);
+        EXPECT_EQ(c.x, rect.left) << c.savedX;
+        EXPECT_EQ(c.y, rect.top) << c.savedY;
+        EXPECT_EQ(saved, ReadFileBytes(iniPath));           // nothing written at start
+        ::SendMessageA(dlg->m_hWnd, WM_MINI_COMMAND, 0, 0); // the next save: where it stands
+        EXPECT_EQ(std::to_string(c.x), IniValue("DLGPOSX"));
+        EXPECT_EQ(std::to_string(c.y), IniValue("DLGPOSY"));
+        dlg->DestroyWindow();
+    }
+}
+
 TEST_F(PlayerDlgTest, HandEditedTopmostOneIsOnTopButUnchecked) {
     WriteIni("[VIZURE3]\r\nDLGMTOP=1\r\n");
     auto dlg = OpenDlg();
