@@ -151,6 +151,7 @@ private:
     // IPlayerView: what the controller asks of the windows.
     bool AskRemoveMissingFile(const std::string& path) override;
     void ShowOpenError() override;
+    void ShowNoSoundDevice() override;
     void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override;
     void TellEditor(int index, int oldIndex) override;
     void PlaylistChanged() override;

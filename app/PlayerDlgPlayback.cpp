@@ -62,6 +62,10 @@ bool CPlayerDlg::AskRemoveMissingFile(const std::string& path) {
     return fw::ShowMessageBox(m_hWnd, text.data(), ui::kMissingFileCaption, MB_YESNO) == IDYES;
 }
 
+void CPlayerDlg::ShowNoSoundDevice() {
+    fw::ShowMessageBox(m_hWnd, ui::kNoSoundText, ui::kNoSoundCaption, MB_OK);
+}
+
 void CPlayerDlg::ShowOpenError() {
     fw::ShowMessageBox(m_hWnd, ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
 }

@@ -16,14 +16,17 @@ struct CFileInfo {
 
 class IDecoder {
 public:
-    // Notification: code 4 when the open file has played to its end; any other code carries
-    // the elapsed whole seconds in `value`. May arrive on a thread of the library's own.
+    // Notification: NOTIFY_END when the open file has played to its end (`value` 0 when it gave
+    // no sound at all); NOTIFY_FAILED when the sound device failed while it played (playing
+    // has stopped); any other code carries the elapsed whole seconds in `value`. May arrive on
+    // a thread of the library's own.
     using NotifyFunc = void (*)(int code, int value);
 
     static constexpr int STATE_STOPPED = 0;
     static constexpr int STATE_PLAYING = 1;
     static constexpr int STATE_PAUSED = 2;
     static constexpr int NOTIFY_END = 4;
+    static constexpr int NOTIFY_FAILED = 5;
 
     virtual ~IDecoder() = default;
 

@@ -34,11 +34,14 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     if (firstAdded == -1 || !m_playlist.GetAt(firstAdded, &first)) return;
     m_playlist.SetCurrentIndex(firstAdded);
     // A file that reads as MP3 but cannot be played simply does not play, without a message.
-    if (m_decoder.Open(first.m_strPath)) {
+    const bool opened = m_decoder.Open(first.m_strPath);
+    if (opened) {
         m_decoder.StopCallback();
         m_bTrackOpen = m_decoder.Play();
         m_decoder.StartCallback();
     }
+    m_nSilentEnds = 0;
     // Show the new state at once, as after any player command.
     ShowOutcome(firstAdded, oldIndex, 0);
+    if (opened && !m_bTrackOpen) m_view.ShowNoSoundDevice();
 }

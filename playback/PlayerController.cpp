@@ -30,11 +30,11 @@ void CPlayerController::CloseTrack() {
     m_view.TrackChanging();
 }
 
-bool CPlayerController::StartTrack(const std::string& path) {
+CPlayerController::StartResult CPlayerController::StartTrack(const std::string& path) {
     CloseTrack();
-    if (!m_decoder.Open(path)) return false;
+    if (!m_decoder.Open(path)) return StartResult::OpenFailed;
     m_bTrackOpen = m_decoder.Play();
-    return true;
+    return m_bTrackOpen ? StartResult::Playing : StartResult::NoSound;
 }
 
 bool CPlayerController::EndThenPause() {
@@ -45,10 +45,15 @@ bool CPlayerController::EndThenPause() {
 }
 
 bool CPlayerController::PlayerControl(int nCode) {
+    return Command(nCode, false);
+}
+
+bool CPlayerController::Command(int nCode, bool automatic) {
     int elapsedSec = 0;
     int state = m_decoder.GetState(&elapsedSec);
     const int oldIndex = m_playlist.GetCurrentIndex();
     if (nCode < PC_PLAYPAUSE || nCode > PC_PLAYCURRENT) return false;
+    if (!automatic) m_nSilentEnds = 0; // the user asks: a new pass over the list
 
     // The decoder reports stopped as soon as the open track has played to its end, before its
     // end notice arrives. Until the notice is handled the track still counts as playing, so
@@ -93,18 +98,24 @@ bool CPlayerController::PlayerControl(int nCode) {
         startsTrack = true;
         break;
     }
+    bool noSound = false;
     if (startsTrack) {
         // A new track starts at its beginning, whatever the one before had played.
         elapsedSec = 0;
-        if (!StartTrack(entry.m_strPath) && m_view.AskRemoveMissingFile(entry.m_strPath)) {
+        const StartResult started = StartTrack(entry.m_strPath);
+        if (started == StartResult::OpenFailed && m_view.AskRemoveMissingFile(entry.m_strPath)) {
             m_playlist.RemoveAt(index);
             m_decoder.StartCallback();
             m_view.PlaylistChanged();
             return false;
         }
+        noSound = started == StartResult::NoSound;
     }
     m_decoder.StartCallback();
     ShowOutcome(index, oldIndex, elapsedSec);
+    // The entry stays current; the next press of play tries again. An automatic advance never
+    // asks: nobody pressed anything.
+    if (noSound && !automatic) m_view.ShowNoSoundDevice();
     return true;
 }
 
@@ -114,10 +125,23 @@ void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec) {
     m_view.RedrawSkin();
 }
 
-void CPlayerController::OnDecoderNotify(int code, int value) {
-    if (code == IDecoder::NOTIFY_END) {
+void CPlayerController::OnTrackEnded(bool playedSound) {
+    m_nSilentEnds = playedSound ? 0 : m_nSilentEnds + 1;
+    if (m_playlist.GetCount() > 0 && m_nSilentEnds >= m_playlist.GetCount()) {
+        // A whole pass over the list without a sound: no entry holds playable audio (or the
+        // list is empty). Stop rather than cycle through it for ever.
+        Command(PC_STOP, true);
+    } else {
         // After the last entry comes the first: the list repeats without end.
-        PlayerControl(PC_NEXTPLAY);
+        Command(PC_NEXTPLAY, true);
+    }
+}
+
+void CPlayerController::OnDecoderNotify(int code, int value) {
+    if (code == IDecoder::NOTIFY_END) return OnTrackEnded(value != 0);
+    if (code == IDecoder::NOTIFY_FAILED) {
+        // The device failed and playing has stopped: show it, and let play start afresh.
+        Command(PC_STOP, true);
         return;
     }
     int index = -1;

@@ -32,12 +32,18 @@ public:
 
 private:
     bool TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrackEntry* pEntry);
+    // PlayerControl; `automatic` when the decoder gives the command (the end of a track), not
+    // the user: nothing is then asked of the user but the missing-file question.
+    bool Command(int nCode, bool automatic);
     // Play/pause given as the open track ends: the end first, then the pause.
     bool EndThenPause();
     // Stops and closes the decoder's track (notifications must be off).
     void CloseTrack();
-    // Stop, close, open and play `path`; false when the file could not be opened.
-    bool StartTrack(const std::string& path);
+    enum class StartResult { Playing, OpenFailed, NoSound };
+    // Stop, close, open and play `path`.
+    StartResult StartTrack(const std::string& path);
+    // The end of the open track (`playedSound` false: it gave no sound).
+    void OnTrackEnded(bool playedSound);
     // What every command that acted ends with: ticker, editor, skin.
     void ShowOutcome(int index, int oldIndex, int elapsedSec);
 
@@ -47,4 +53,7 @@ private:
     // A track that this controller opened and started is open: a decoder that then reports
     // stopped has played it to its end, and the end notice is on its way.
     bool m_bTrackOpen = false;
+    // Tracks that ended without sound since one played some, or since the user's last command:
+    // a whole list of them is a list that would cycle for ever at full speed.
+    int m_nSilentEnds = 0;
 };

@@ -13,6 +13,9 @@ public:
     virtual bool AskRemoveMissingFile(const std::string& path) = 0;
     // "ふぁいるがおーぷんできなかったよ。" for a file whose information cannot be read.
     virtual void ShowOpenError() = 0;
+    // A track the user asked for could not start for lack of a sound device (none, or one that
+    // another program holds).
+    virtual void ShowNoSoundDevice() = 0;
 
     // The ticker, when it is shown: show the entry `index` (-1: none) and the elapsed seconds;
     // `code` is the notification code (0 from a player command). With `forceRefresh` the

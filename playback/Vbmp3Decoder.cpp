@@ -5,6 +5,13 @@
 #include <atomic>
 #include <cstring>
 
+// The seam's numbers are the library's.
+static_assert(IDecoder::STATE_STOPPED == 0 && IDecoder::STATE_PLAYING == 1 &&
+                  IDecoder::STATE_PAUSED == 2,
+              "vbmp3_getState's states");
+static_assert(IDecoder::NOTIFY_END == VBMP3_NOTIFY_END, "end of a file");
+static_assert(IDecoder::NOTIFY_FAILED == VBMP3_NOTIFY_FAILED, "failure of the device");
+
 namespace {
 
 // The library calls back with its own calling convention; forward to the registered function.

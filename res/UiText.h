@@ -17,4 +17,9 @@ constexpr char kMissingFileCaption[] = "ふぁいるのえら～だよ。";
 constexpr char kOpenErrorText[] = "ふぁいるがおーぷんできなかったよ。";
 constexpr char kOpenErrorCaption[] = "ふぁいるおーぷんえらー";
 
+// A track the user asked for cannot play: no sound device, or one that another program holds
+// (OK).
+constexpr char kNoSoundText[] = "おとがでないよ。すぴーかーか、ほかのそふとをみてみてね。";
+constexpr char kNoSoundCaption[] = "おとのえら～だよ。";
+
 } // namespace ui

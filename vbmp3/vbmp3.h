@@ -106,13 +106,18 @@ typedef struct VBMP3_OPEN_INFO {
  *   VBMP3_NOTIFY_ELAPSED (1): the whole seconds heard of the playing file changed; `value` is the
  *     new count (what the device has played, not what has been decoded). Sent at most once per
  *     change; when notifications were held up, only the latest count is sent.
- *   VBMP3_NOTIFY_END (4): the last sample of the file has been played; `value` is 0. Sent exactly
- *     once per vbmp3_play that reaches the end, after the last elapsed notification; not sent
- *     when the file was stopped first or the device failed. */
+ *   VBMP3_NOTIFY_END (4): the last sample of the file has been played; `value` is 1, or 0 when the
+ *     file gave no sample at all (none of its audio could be decoded: it "ended" at once). Sent
+ *     exactly once per vbmp3_play that reaches the end, after the last elapsed notification; not
+ *     sent when the file was stopped first or the device failed.
+ *   VBMP3_NOTIFY_FAILED (5): the output device failed while the file played (it was unplugged,
+ *     its driver gave up, or another program took it): playing has stopped, the state is 0 and
+ *     no VBMP3_NOTIFY_END follows; `value` is 0. At most once per vbmp3_play. */
 typedef void(WINAPI* VBMP3_CALLBACK)(INT32 code, INT32 value);
 
 #define VBMP3_NOTIFY_ELAPSED 1
 #define VBMP3_NOTIFY_END 4
+#define VBMP3_NOTIFY_FAILED 5
 
 /* Prepares the library: starts its notification thread. Returns TRUE, also when it is prepared
  * already (a second call does nothing); FALSE when the thread cannot be created. Any thread. */

@@ -4,7 +4,9 @@
 
 #include "playback/ControlCodes.h"
 #include "tests/support/MessageBoxScript.h"
+#include "res/resource.h"
 #include "tests/support/ModalRun.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/ShellDrop.h"
 
 #include <thread>
@@ -38,7 +40,7 @@ protected:
     void EndOfTrackJustBeforeTheTrackChanges() {
         decoder.hooks["StopCallback"] = [this] {
             decoder.hooks.erase("StopCallback");
-            NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+            NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1);
         };
     }
 
@@ -46,7 +48,7 @@ protected:
 };
 
 TEST_F(DecoderNotify, EndOfTrackIsHandledOnTheWindowThread) {
-    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1);
     EXPECT_EQ("C:\\m\\0.mp3", decoder.OpenPath()); // nothing ran on the library's thread
     PumpMessages();
     EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
@@ -62,7 +64,7 @@ TEST_F(DecoderNotify, AnEndQueuedBeforeNextCannotSkipTheTrackNextStarted) {
     EXPECT_TRUE(decoder.Calls().empty());
 
     // The new track's own end still counts.
-    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1);
     PumpMessages();
     EXPECT_EQ("C:\\m\\2.mp3", decoder.OpenPath());
 }
@@ -136,9 +138,28 @@ TEST_F(DecoderNotify, PlayPauseAsATrackEndsPausesTheNextTrack) {
     EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
 }
 
+TEST_F(DecoderNotify, ADeviceThatFailsWhilePlayingShowsStopped) {
+    HBITMAP back = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACK));
+    const uint32_t idle = ReadBitmap(back).At(60, 70); // on the play key
+    ::DeleteObject(back);
+    auto playKey = [this] {
+        HDC dc = ::GetDC(dlg->m_hWnd);
+        const uint32_t shown = ReadDC(dc, 233, 206).At(60, 70);
+        ::ReleaseDC(dlg->m_hWnd, dc);
+        return shown;
+    };
+    ASSERT_NE(idle, playKey()); // lit while it plays
+    std::thread library([this] { decoder.FailDevice(); });
+    library.join();
+    PumpMessages();
+    EXPECT_EQ(idle, playKey());
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE)); // and the next press plays again
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+}
+
 TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {
     dlg->DestroyWindow();
-    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0); // must not crash or post anywhere
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1); // must not crash or post anywhere
     PumpMessages();
     SUCCEED();
     dlg = OpenDlg(); // for TearDown
@@ -164,7 +185,7 @@ TEST_F(DecoderNotify, MissingFileAtTheEndOfATrackAnsweredYesDropsIt) {
     CMessageBoxScript boxes;
     boxes.Then(IDYES);
     decoder.failingOpens.insert("C:\\m\\1.mp3");
-    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 0);
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1);
     PumpMessages();
     EXPECT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());

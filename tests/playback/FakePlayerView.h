@@ -20,6 +20,7 @@ struct CFakePlayerView : IPlayerView {
         return removeMissingFiles;
     }
     void ShowOpenError() override { ++openErrors; }
+    void ShowNoSoundDevice() override { ++noSoundMessages; }
     void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override {
         ticker.push_back({index, code, elapsedSec, forceRefresh});
     }
@@ -33,6 +34,7 @@ struct CFakePlayerView : IPlayerView {
     bool removeMissingFiles = false; // the answer to the missing-file prompt
     std::vector<std::string> missingFilePrompts;
     int openErrors = 0;
+    int noSoundMessages = 0;
     std::vector<TickerCall> ticker;
     std::vector<EditorCall> editor;
     int redraws = 0;

@@ -236,7 +236,7 @@ TEST_F(PlayerControllerTest, EndOfTheLastTrackOfAnEmptiedListEndsPlayback) {
     ASSERT_TRUE(playlist.RemoveAt(0));
     decoder.Stop(); // the library has played the file to its end
     decoder.ClearCalls();
-    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 0);
+    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
     EXPECT_TRUE(decoder.Calls().empty());
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
 }
@@ -277,11 +277,77 @@ TEST_F(PlayerControllerTest, MissingFileAnsweredNoKeepsItCurrentAndStopped) {
 TEST_F(PlayerControllerTest, EndOfTrackPlaysTheNextAndTheListRepeats) {
     Fill(3);
     StartPlaying(1);
-    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 0);
+    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
     EXPECT_EQ(StartSequence(2), decoder.Calls());
     decoder.ClearCalls();
-    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 0);
+    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
     EXPECT_EQ(StartSequence(0), decoder.Calls());
+}
+
+TEST_F(PlayerControllerTest, AListWithoutSoundStopsAfterOnePass) {
+    Fill(3);
+    StartPlaying(0);
+    auto endWithoutSound = [this] {
+        decoder.EndTrack(false);
+        controller.OnDecoderNotify(IDecoder::NOTIFY_END, 0);
+    };
+    endWithoutSound();
+    endWithoutSound();
+    decoder.EndTrack(true); // the third plays sound: the count starts again
+    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
+    endWithoutSound();
+    endWithoutSound();
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+    EXPECT_EQ(2, Current());
+    view = CFakePlayerView();
+    endWithoutSound(); // three in a row: a whole pass without sound
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    EXPECT_EQ("", decoder.OpenPath()); // closed, and nothing started
+    EXPECT_EQ(2, Current());
+    EXPECT_EQ(1, view.redraws);
+    EXPECT_EQ(0, view.noSoundMessages);
+    // The user asks again: a new pass.
+    EXPECT_TRUE(controller.PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ(Path(2), decoder.OpenPath());
+    endWithoutSound();
+    EXPECT_EQ(Path(0), decoder.OpenPath());
+}
+
+TEST_F(PlayerControllerTest, WithoutASoundDeviceTheUserIsToldAndPlayTriesAgain) {
+    Fill(3);
+    decoder.noDevice = true;
+    EXPECT_TRUE(controller.PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ(1, view.noSoundMessages);
+    EXPECT_EQ(0, Current()); // the entry stays current
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    EXPECT_TRUE(controller.PlayerControl(PC_PLAYPAUSE)); // tries again, and says so again
+    EXPECT_EQ(2, view.noSoundMessages);
+    EXPECT_EQ(0, Current());
+    decoder.noDevice = false;
+    EXPECT_TRUE(controller.PlayerControl(PC_PLAYPAUSE));
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+    // An automatic advance never asks: nobody pressed anything.
+    decoder.noDevice = true;
+    decoder.EndTrack();
+    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
+    EXPECT_EQ(1, Current());
+    EXPECT_EQ(2, view.noSoundMessages);
+}
+
+TEST_F(PlayerControllerTest, ADeviceThatFailsWhilePlayingStopsThePlayer) {
+    Fill(3);
+    StartPlaying(1);
+    decoder.FailDevice();
+    controller.OnDecoderNotify(IDecoder::NOTIFY_FAILED, 0);
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    EXPECT_EQ("", decoder.OpenPath());
+    EXPECT_EQ(1, view.redraws); // the skin shows stopped
+    ASSERT_EQ(1u, view.ticker.size());
+    EXPECT_EQ(0, view.ticker[0].elapsedSec);
+    EXPECT_EQ(0, view.noSoundMessages);
+    EXPECT_TRUE(controller.PlayerControl(PC_PLAYPAUSE)); // the next press plays again
+    EXPECT_EQ(Path(1), decoder.OpenPath());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
 }
 
 TEST_F(PlayerControllerTest, OtherNotificationsCarryTheElapsedTimeToTheTicker) {

@@ -48,8 +48,9 @@ void CFakeDecoder::Close() {
 bool CFakeDecoder::Play() {
     Record("Play");
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (m_open) m_state = STATE_PLAYING;
-    return m_open;
+    if (!m_open || noDevice) return false;
+    m_state = STATE_PLAYING;
+    return true;
 }
 
 void CFakeDecoder::Stop() {
@@ -111,12 +112,20 @@ bool CFakeDecoder::Notify(int code, int value) {
     return true;
 }
 
-bool CFakeDecoder::EndTrack() {
+bool CFakeDecoder::EndTrack(bool playedSound) {
     {
         std::lock_guard<std::recursive_mutex> lock(m_mutex);
         m_state = STATE_STOPPED;
     }
-    return Notify(NOTIFY_END, 0);
+    return Notify(NOTIFY_END, playedSound ? 1 : 0);
+}
+
+bool CFakeDecoder::FailDevice() {
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_mutex);
+        m_state = STATE_STOPPED;
+    }
+    return Notify(NOTIFY_FAILED, 0);
 }
 
 std::vector<std::string> CFakeDecoder::Calls() const {

@@ -35,6 +35,8 @@ public:
     std::map<std::string, CFileInfo> fileInfo;
     // Elapsed seconds that GetState reports while a file is playing or paused.
     int elapsedSec = 0;
+    // No sound device: Play fails and the state stays stopped.
+    bool noDevice = false;
     // Runs inside the named call (e.g. "StopCallback"), before it takes effect: lets a test
     // deliver a notification at exactly that moment.
     std::map<std::string, std::function<void()>> hooks;
@@ -43,8 +45,11 @@ public:
     // notifications are on; returns whether it was delivered.
     bool Notify(int code, int value);
     // The open file plays to its end, as the library reports it: the state becomes stopped with
-    // the file still open, then the end notice (if notifications are on).
-    bool EndTrack();
+    // the file still open, then the end notice (if notifications are on); `playedSound` false
+    // for a file that gave no sound.
+    bool EndTrack(bool playedSound = true);
+    // The sound device fails while the file plays: stopped, then the failure notice.
+    bool FailDevice();
 
     // --- Observations ---
     int GetStateCalls() const;

@@ -81,23 +81,31 @@ void Notifier::ElapsedChanged(int seconds) {
     ::SetEvent(m_wake.Get());
 }
 
-void Notifier::Ended() {
+void Notifier::Ended(bool playedSound) {
     {
         std::lock_guard<std::mutex> lock(m_lock);
         m_bEndPending = true;
+        m_bEndPlayedSound = playedSound;
+    }
+    ::SetEvent(m_wake.Get());
+}
+
+void Notifier::Failed() {
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_bFailedPending = true;
     }
     ::SetEvent(m_wake.Get());
 }
 
 void Notifier::DiscardPending() {
     std::lock_guard<std::mutex> lock(m_lock);
-    m_bElapsedPending = false;
-    m_bEndPending = false;
+    m_bElapsedPending = m_bEndPending = m_bFailedPending = false;
 }
 
 bool Notifier::TakeNext(Callback& callback, INT32& code, INT32& value) {
     if (!m_callback) { // nobody to tell: nothing is kept for later
-        m_bElapsedPending = m_bEndPending = false;
+        m_bElapsedPending = m_bEndPending = m_bFailedPending = false;
         return false;
     }
     if (!m_bEnabled) return false;
@@ -108,6 +116,10 @@ bool Notifier::TakeNext(Callback& callback, INT32& code, INT32& value) {
     } else if (m_bEndPending) {
         m_bEndPending = false;
         code = kNotifyEnd;
+        value = m_bEndPlayedSound ? 1 : 0;
+    } else if (m_bFailedPending) {
+        m_bFailedPending = false;
+        code = kNotifyFailed;
         value = 0;
     } else {
         return false;

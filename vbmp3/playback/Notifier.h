@@ -3,7 +3,8 @@
 // playing functions (which stop and join the playback thread) and may take as long as it likes
 // without holding up the sound.
 //
-// Pending notifications are coalesced: the latest elapsed second, then the end of the file.
+// Pending notifications are coalesced: the latest elapsed second, then the end of the file or the
+// failure of the device.
 // While notifications are off they wait; stopping or replacing the file discards them.
 #ifndef VBMP3_PLAYBACK_NOTIFIER_H
 #define VBMP3_PLAYBACK_NOTIFIER_H
@@ -18,9 +19,10 @@
 namespace vbmp3 {
 
 // Codes of the notification function (vbmp3.h): the elapsed whole seconds changed; the file has
-// played to its end.
+// played to its end; the output device failed while it played.
 constexpr INT32 kNotifyElapsed = 1;
 constexpr INT32 kNotifyEnd = 4;
+constexpr INT32 kNotifyFailed = 5;
 
 class Notifier final : public PlaybackEvents {
 public:
@@ -46,7 +48,8 @@ public:
     void Disable();
 
     void ElapsedChanged(int seconds) override;
-    void Ended() override;
+    void Ended(bool playedSound) override;
+    void Failed() override;
     void DiscardPending() override;
 
 private:
@@ -62,6 +65,8 @@ private:
     bool m_bElapsedPending = false;
     int m_nElapsed = 0;
     bool m_bEndPending = false;
+    bool m_bEndPlayedSound = false;
+    bool m_bFailedPending = false;
     bool m_bDelivering = false; // a notification function call is running
     bool m_bQuit = false;
     DWORD m_nThreadId = 0;

@@ -119,6 +119,11 @@ void PlaybackSession::Finish(Phase phase) {
     m_phase = phase;
 }
 
+void PlaybackSession::Fail() {
+    Finish(Phase::Failed);
+    m_events.Failed();
+}
+
 void PlaybackSession::Run() {
     DecodedStream stream(m_file, m_facts);
     HeardReporter heard(m_events, m_nElapsed);
@@ -128,6 +133,7 @@ void PlaybackSession::Run() {
     std::size_t heldFrames = 0; // decoded into pcm, not written yet
     PcmFormat heldFormat;
     bool decoded = false;
+    bool playedSound = false; // a sample of the file went to the device
     int queuedBefore = 0;
     DWORD lastProgress = ::GetTickCount();
 
@@ -137,7 +143,7 @@ void PlaybackSession::Run() {
         if (queued < queuedBefore || m_phase.load() != Phase::Playing)
             lastProgress = ::GetTickCount();
         else if (queued > 0 && ::GetTickCount() - lastProgress > m_nStallTimeoutMs)
-            return Finish(Phase::Failed);
+            return Fail();
         queuedBefore = queued;
         heard.Update(*m_output);
 
@@ -148,20 +154,21 @@ void PlaybackSession::Run() {
                 continue;
             }
             if (heldFormat == m_output->Format()) {
-                if (!m_output->Write(pcm.data(), heldFrames)) return Finish(Phase::Failed);
+                if (!m_output->Write(pcm.data(), heldFrames)) return Fail();
                 heldFrames = 0;
+                playedSound = true;
                 ++queuedBefore;
                 continue;
             }
             if (queued == 0) { // a new format, and the old one has played out
-                if (!Reopen(heldFormat)) return;
+                if (!Reopen(heldFormat)) return m_events.Failed();
                 heard.StartSegment(*m_output);
                 continue;
             }
         }
         if (decoded && queued == 0) {
             Finish(Phase::Ended);
-            m_events.Ended();
+            m_events.Ended(playedSound);
             return;
         }
 

@@ -57,6 +57,8 @@ private:
     bool SwitchPause(Phase from, Phase to);
     bool Reopen(const PcmFormat& format);
     void Finish(Phase phase);
+    // The device failed: stopped, and the caller is told.
+    void Fail();
 
     ByteSource& m_file;
     const StreamFacts m_facts;

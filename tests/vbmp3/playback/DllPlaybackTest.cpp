@@ -147,10 +147,18 @@ TEST_F(DllPlayback, EndComesOnceAfterTheElapsedSecondsInOrder) {
         EXPECT_EQ(log[second - 1].value, second);
     }
     EXPECT_EQ(log[3].code, VBMP3_NOTIFY_END);
+    EXPECT_EQ(log[3].value, 1); // it played sound
     EXPECT_NE(log[3].thread, ::GetCurrentThreadId());
     INT32 elapsed = 0;
     EXPECT_EQ(State(&elapsed), 0);
     EXPECT_EQ(elapsed, 3);
+
+    // A file that gives no sound ends at once, and says so.
+    NotificationLog::Clear();
+    ASSERT_TRUE(Open("silent.mp3"));
+    ASSERT_TRUE(vbmp3_play());
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 1, kTrackTimeoutMs));
+    EXPECT_EQ(NotificationLog::All().back().value, 0);
 }
 
 TEST_F(DllPlayback, SwitchedOffNotificationsWaitAndThoseOfAStoppedPlayAreDropped) {

@@ -92,9 +92,13 @@ private:
 class RecordedEvents final : public vbmp3::PlaybackEvents {
 public:
     void ElapsedChanged(int) override {}
-    void Ended() override { ++ends; }
+    void Ended(bool playedSound) override {
+        ++ends;
+        silentEnds += playedSound ? 0 : 1;
+    }
+    void Failed() override { ++failures; }
     void DiscardPending() override {}
-    std::atomic<int> ends{0};
+    std::atomic<int> ends{0}, silentEnds{0}, failures{0};
 };
 
 class PlayerOnFakeDevices : public ::testing::Test {
@@ -131,8 +135,24 @@ TEST_F(PlayerOnFakeDevices, ADeviceThatFailsWhilePlayingEndsTheTrackAsStopped) {
     ASSERT_TRUE(player.Play());
     EXPECT_EQ(log.opened.size(), 2u); // the failed device was not used again
     EXPECT_EQ(WaitWhile(player, vbmp3::kStatePlaying), vbmp3::kStateStopped);
-    EXPECT_EQ(events.ends, 0); // the file did not play to its end
+    EXPECT_EQ(events.ends, 0);     // the file did not play to its end
+    EXPECT_EQ(events.failures, 2); // and the caller is told so, once for each
     player.Stop();
+}
+
+TEST_F(PlayerOnFakeDevices, AFileThatGivesNoSoundEndsAtOnceAndSaysSo) {
+    ASSERT_TRUE(player.Open(PlaybackSample("silent.mp3").c_str()));
+    ASSERT_TRUE(player.Play());
+    EXPECT_EQ(WaitWhile(player, vbmp3::kStatePlaying), vbmp3::kStateStopped);
+    EXPECT_EQ(events.ends, 1);
+    EXPECT_EQ(events.silentEnds, 1);
+    EXPECT_EQ(log.writes, 0);
+    ASSERT_TRUE(player.Open(PlaybackSample("cbr44.mp3").c_str()));
+    ASSERT_TRUE(player.Play());
+    EXPECT_EQ(WaitWhile(player, vbmp3::kStatePlaying), vbmp3::kStateStopped);
+    EXPECT_EQ(events.ends, 2);
+    EXPECT_EQ(events.silentEnds, 1); // a file with sound says so
+    EXPECT_EQ(events.failures, 0);
 }
 
 TEST_F(PlayerOnFakeDevices, WithoutADevicePlayFailsAndTheStateStaysStopped) {

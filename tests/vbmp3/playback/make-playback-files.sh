@@ -28,6 +28,10 @@ encode mono22 2.5 22050 1 -b 64          # MPEG-2
 encode mono8 3.1 8000 1 -b 32            # MPEG-2.5
 encode notag 2 44100 2 -t -b 128         # no summary frame, no LAME tag: nothing is trimmed
 encode timing4 4 44100 2 -b 128          # the paced sink's format
+# No samples at all: lame still writes its summary frame and one frame, whose samples the
+# trimming of the encoder delay and padding takes away, so the file gives no sound.
+sox -n -r 44100 -c 2 -b 16 silent.src.wav trim 0 0
+lame --quiet -b 128 silent.src.wav silent.mp3
 cp cbr44.mp3 tagged.mp3
 id3v2 -t "Title" -a "Artist" tagged.mp3  # ID3v2 in front, ID3v1 behind
 for name in cbr44 vbr48 mono22 mono8 notag timing4 tagged; do reference $name; done
