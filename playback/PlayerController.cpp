@@ -11,13 +11,23 @@ CPlayerController::CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPl
 bool CPlayerController::TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrackEntry* pEntry) {
     switch (nCode) {
     case PC_PREV:
-        if (elapsedSec >= kRestartAfterSec) return m_playlist.GetCurrent(pIndex, pEntry);
+        // Only an entry still in the list starts again; while a removed one plays on, previous
+        // goes to the entry before its place.
+        if (elapsedSec >= kRestartAfterSec && m_playlist.GetCurrent(pIndex, pEntry)) return true;
         return m_playlist.MovePrev(pIndex, pEntry);
     case PC_NEXT:
     case PC_NEXTPLAY:
         return m_playlist.MoveNext(pIndex, pEntry);
     case PC_PREVPLAY:
         return m_playlist.MovePrev(pIndex, pEntry);
+    case PC_PLAYPAUSE:
+        if (m_playlist.GetCurrent(pIndex, pEntry)) return true;
+        // No current entry: pause and resume act on a removed entry's track as it plays on; a
+        // start plays the entry that took its place.
+        return m_decoder.GetState(nullptr) == IDecoder::STATE_STOPPED &&
+               m_playlist.TakeCurrent(pIndex, pEntry);
+    case PC_PLAYCURRENT:
+        return m_playlist.TakeCurrent(pIndex, pEntry);
     default:
         return m_playlist.GetCurrent(pIndex, pEntry);
     }
