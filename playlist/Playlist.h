@@ -6,7 +6,7 @@
 // The current index follows the current entry: it moves with it when entries are removed
 // before it or when the entry is swapped with a neighbour. When the current entry itself is
 // removed, the list has no current entry (GetCurrent fails, GetCurrentIndex is -1) but keeps
-// its place: the entry that took it (the first one after the last) is what MoveNext and
+// its place: the entry that took it (the first entry when it was the last) is what MoveNext and
 // TakeCurrent give, and MovePrev gives the one before the place. The track of a removed entry
 // may still be playing; that is why nothing moves on to the entry in its place by itself.
 #pragma once

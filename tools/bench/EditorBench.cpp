@@ -63,18 +63,17 @@ std::string WriteIni(const std::string& folder, int entries) {
     return path;
 }
 
+BOOL CALLBACK MatchEditor(HWND hwnd, LPARAM found) {
+    char title[32] = {};
+    ::GetWindowTextA(hwnd, title, sizeof title);
+    if (std::string(title) != "聴きたい曲") return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
 HWND FindEditor() {
     HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) {
-            char title[32] = {};
-            ::GetWindowTextA(hwnd, title, sizeof title);
-            if (std::string(title) != "聴きたい曲") return TRUE;
-            *reinterpret_cast<HWND*>(param) = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchEditor, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
