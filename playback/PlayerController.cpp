@@ -8,16 +8,26 @@ constexpr int kRestartAfterSec = 2;
 CPlayerController::CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPlayerView& view)
     : m_decoder(decoder), m_playlist(playlist), m_view(view) {}
 
-bool CPlayerController::TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrackEntry* pEntry) {
+bool CPlayerController::TakeEntry(int nCode, int state, int elapsedSec, int* pIndex,
+                                  CTrackEntry* pEntry) {
     switch (nCode) {
     case PC_PREV:
-        if (elapsedSec >= kRestartAfterSec) return m_playlist.GetCurrent(pIndex, pEntry);
+        // Only an entry still in the list starts again; while a removed one plays on, previous
+        // goes to the entry before its place.
+        if (elapsedSec >= kRestartAfterSec && m_playlist.GetCurrent(pIndex, pEntry)) return true;
         return m_playlist.MovePrev(pIndex, pEntry);
     case PC_NEXT:
     case PC_NEXTPLAY:
         return m_playlist.MoveNext(pIndex, pEntry);
     case PC_PREVPLAY:
         return m_playlist.MovePrev(pIndex, pEntry);
+    case PC_PLAYPAUSE:
+        if (m_playlist.GetCurrent(pIndex, pEntry)) return true;
+        // No current entry: pause and resume act on a removed entry's track as it plays on; a
+        // start plays the entry that took its place.
+        return state == IDecoder::STATE_STOPPED && m_playlist.TakeCurrent(pIndex, pEntry);
+    case PC_PLAYCURRENT:
+        return m_playlist.TakeCurrent(pIndex, pEntry);
     default:
         return m_playlist.GetCurrent(pIndex, pEntry);
     }
@@ -68,7 +78,7 @@ bool CPlayerController::Command(int nCode, bool automatic) {
 
     int index = -1; // stays -1 when the list has no entry to take
     CTrackEntry entry;
-    const bool haveEntry = TakeEntry(nCode, elapsedSec, &index, &entry);
+    const bool haveEntry = TakeEntry(nCode, state, elapsedSec, &index, &entry);
     if (nCode == PC_PLAYPAUSE && state == IDecoder::STATE_PLAYING) nCode = PC_PAUSE;
     if (nCode == PC_PLAYPAUSE && state == IDecoder::STATE_PAUSED) nCode = PC_RESUME;
     // Stop, pause and resume act on whatever the decoder has open, entry or not.

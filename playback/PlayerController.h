@@ -31,7 +31,9 @@ public:
     void AddDroppedFiles(const std::vector<std::string>& paths);
 
 private:
-    bool TakeEntry(int nCode, int elapsedSec, int* pIndex, CTrackEntry* pEntry);
+    // The entry a command takes from the playlist; `state` is the player's (the decoder's, or
+    // playing while an ended track's notice is on its way).
+    bool TakeEntry(int nCode, int state, int elapsedSec, int* pIndex, CTrackEntry* pEntry);
     // PlayerControl; `automatic` when the decoder gives the command (the end of a track), not
     // the user: nothing is then asked of the user but the missing-file question.
     bool Command(int nCode, bool automatic);

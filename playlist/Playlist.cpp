@@ -15,20 +15,28 @@ bool CPlaylist::CopyCurrentOut(int* pIndex, CTrackEntry* pEntry) const {
 }
 
 bool CPlaylist::GetCurrent(int* pIndex, CTrackEntry* pEntry) const {
+    if (IsEmpty() || m_bCurrentRemoved || m_nCurrent > GetCount() - 1) return false;
+    return CopyCurrentOut(pIndex, pEntry);
+}
+
+bool CPlaylist::TakeCurrent(int* pIndex, CTrackEntry* pEntry) {
     if (IsEmpty() || m_nCurrent > GetCount() - 1) return false;
+    m_bCurrentRemoved = false;
     return CopyCurrentOut(pIndex, pEntry);
 }
 
 bool CPlaylist::MoveNext(int* pIndex, CTrackEntry* pEntry) {
     if (IsEmpty()) return false;
-    ++m_nCurrent;
+    // From a removed entry's place the next entry is the one that took the place.
+    if (!m_bCurrentRemoved) ++m_nCurrent;
+    m_bCurrentRemoved = false;
     if (m_nCurrent > GetCount() - 1) m_nCurrent = 0;
     return CopyCurrentOut(pIndex, pEntry);
 }
 
 bool CPlaylist::MovePrev(int* pIndex, CTrackEntry* pEntry) {
     if (IsEmpty()) return false;
-    // After removals the index may lie past the end: step back from one past the last entry.
+    m_bCurrentRemoved = false;
     if (m_nCurrent > GetCount()) m_nCurrent = GetCount();
     --m_nCurrent;
     if (m_nCurrent < 0) m_nCurrent = GetCount() - 1;
@@ -44,11 +52,12 @@ bool CPlaylist::GetAt(int nIndex, CTrackEntry* pEntry) const {
 bool CPlaylist::SetCurrentIndex(int nIndex) {
     if (IsEmpty() || nIndex < 0 || nIndex > GetCount() - 1) return false;
     m_nCurrent = nIndex;
+    m_bCurrentRemoved = false;
     return true;
 }
 
 int CPlaylist::GetCurrentIndex() const {
-    return IsEmpty() ? -1 : m_nCurrent;
+    return IsEmpty() || m_bCurrentRemoved ? -1 : m_nCurrent;
 }
 
 int CPlaylist::GetCount() const {
@@ -78,18 +87,33 @@ bool CPlaylist::RemoveAt(int nIndex) {
     if (nIndex < 0 || nIndex > GetCount() - 1) return false;
     m_entries.erase(m_entries.begin() + nIndex);
     if (m_entries.empty()) m_entries.shrink_to_fit(); // an empty list holds no storage
+    if (nIndex < m_nCurrent) {
+        --m_nCurrent;
+    } else if (nIndex == m_nCurrent) {
+        m_bCurrentRemoved = true;                        // the entry after it takes its place
+        if (m_nCurrent > GetCount() - 1) m_nCurrent = 0; // after the last comes the first
+    }
     return true;
+}
+
+void CPlaylist::FollowSwap(int from, int to) {
+    if (m_nCurrent == from)
+        m_nCurrent = to;
+    else if (m_nCurrent == to)
+        m_nCurrent = from;
 }
 
 bool CPlaylist::MoveUp(int nIndex) {
     if (nIndex < 1 || nIndex > GetCount() - 1) return false;
     std::swap(m_entries[static_cast<size_t>(nIndex)], m_entries[static_cast<size_t>(nIndex - 1)]);
+    FollowSwap(nIndex, nIndex - 1);
     return true;
 }
 
 bool CPlaylist::MoveDown(int nIndex) {
     if (nIndex < 0 || nIndex > GetCount() - 2) return false;
     std::swap(m_entries[static_cast<size_t>(nIndex)], m_entries[static_cast<size_t>(nIndex + 1)]);
+    FollowSwap(nIndex, nIndex + 1);
     return true;
 }
 

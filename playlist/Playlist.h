@@ -1,8 +1,14 @@
 // The one ordered list of tracks and the position of the current one. Platform-free.
 //
 // Every operation either succeeds or changes nothing and writes no out-parameter. Entries are
-// handed out as copies. The current index is a plain number that Add, RemoveAt, MoveUp and
-// MoveDown never change, so after removals it may lie past the last entry.
+// handed out as copies.
+//
+// The current index follows the current entry: it moves with it when entries are removed
+// before it or when the entry is swapped with a neighbour. When the current entry itself is
+// removed, the list has no current entry (GetCurrent fails, GetCurrentIndex is -1) but keeps
+// its place: the entry that took it (the first entry when it was the last) is what MoveNext and
+// TakeCurrent give, and MovePrev gives the one before the place. The track of a removed entry
+// may still be playing; that is why nothing moves on to the entry in its place by itself.
 #pragma once
 
 #include "framework/IniFile.h"
@@ -23,13 +29,18 @@ public:
     explicit CPlaylist(fw::IIniFile& iniFile);
     virtual ~CPlaylist();
 
+    // Fails when there is no current entry (an empty list, or the current entry was removed).
     bool GetCurrent(int* pIndex, CTrackEntry* pEntry) const;
+    // The current entry, or when it was removed the entry that took its place, which becomes
+    // the current entry. Fails only for an empty list. For a track that is about to start.
+    bool TakeCurrent(int* pIndex, CTrackEntry* pEntry);
     // Step the current index by one, wrapping at either end, and copy out the new current entry.
+    // From a removed entry's place, MoveNext takes the entry in the place itself.
     bool MoveNext(int* pIndex, CTrackEntry* pEntry);
     bool MovePrev(int* pIndex, CTrackEntry* pEntry);
     bool GetAt(int nIndex, CTrackEntry* pEntry) const;
     bool SetCurrentIndex(int nIndex);
-    // -1 for an empty list.
+    // -1 when there is no current entry (an empty list, or the current entry was removed).
     int GetCurrentIndex() const;
     int GetCount() const;
     bool Add(int* pIndex, CTrackEntry entry);
@@ -38,6 +49,7 @@ public:
     // Index of the first entry that holds exactly this path, or -1.
     int FindPath(const std::string& strPath) const;
     bool RemoveAt(int nIndex);
+    // Swap entry nIndex with the one before (MoveUp) or after it (MoveDown).
     bool MoveUp(int nIndex);
     bool MoveDown(int nIndex);
 
@@ -51,8 +63,13 @@ public:
 private:
     bool CopyCurrentOut(int* pIndex, CTrackEntry* pEntry) const;
     bool IsEmpty() const { return m_entries.empty(); }
+    // The current index follows an entry that moved from `from` to `to`.
+    void FollowSwap(int from, int to);
 
     fw::IIniFile& m_iniFile;
+    // Within the entries whenever there are any: the current entry, or the place of a removed
+    // one (m_bCurrentRemoved).
     int m_nCurrent = 0;
+    bool m_bCurrentRemoved = false;     // the current entry was removed; m_nCurrent is its place
     std::vector<CTrackEntry> m_entries; // play order
 };

@@ -22,4 +22,12 @@ constexpr char kOpenErrorCaption[] = "ふぁいるおーぷんえらー";
 constexpr char kNoSoundText[] = "おとがでないよ。すぴーかーか、ほかのそふとをみてみてね。";
 constexpr char kNoSoundCaption[] = "おとのえら～だよ。";
 
+// The playlist editor's title.
+constexpr char kPlaylistTitle[] = "聴きたい曲";
+// The file-open dialog's filter: label and pattern pairs, each ended by '|', then one more '|'.
+constexpr char kMp3Filter[] = "おんがくふぁいる(*.mp3)|*.mp3||";
+// More files chosen at once than the file dialog's name buffer holds (OK).
+constexpr char kTooManyFilesText[] = "いっぺんにえらびすぎだよ。もうちょっとへらしてね。";
+constexpr char kTooManyFilesCaption[] = "えらびすぎえらー";
+
 } // namespace ui

@@ -22,6 +22,14 @@
 #define IDB_PAUSED 143
 #define IDB_DIGITS 144
 
+// Playlist editor's controls (its close button is IDCLOSE, 8)
+#define IDC_TRACK_LIST 1013
+#define IDC_ADD 1015
+#define IDC_UP 1016
+#define IDC_DELETE 1017
+#define IDC_DOWN 1018
+#define IDC_PLAY_TEST 1019 // hidden default button: Enter plays
+
 // Popup menu
 #define IDR_POPUP 137
 #define ID_PLAYPAUSE 32771

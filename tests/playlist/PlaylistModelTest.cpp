@@ -103,24 +103,61 @@ TEST_F(PlaylistModel, IsNewPathComparesBytesExactly) {
     EXPECT_TRUE(list.IsNewPath("C:\\Music\\表示.mp"));
 }
 
-TEST_F(PlaylistModel, RemovingTheCurrentLastEntryLeavesTheIndexPastTheEnd) {
+TEST_F(PlaylistModel, RemovingTheCurrentLastEntryLeavesNoCurrentEntryAndNextIsTheFirst) {
     Fill(5);
     ASSERT_TRUE(list.SetCurrentIndex(4));
     ASSERT_TRUE(list.RemoveAt(4));
     EXPECT_EQ(4, list.GetCount());
-    EXPECT_EQ(4, list.GetCurrentIndex());
+    EXPECT_EQ(-1, list.GetCurrentIndex());
     int index = -1;
     CTrackEntry e;
     EXPECT_FALSE(list.GetCurrent(&index, &e));
     ASSERT_TRUE(list.MoveNext(&index, &e));
     EXPECT_EQ(0, index);
+    EXPECT_EQ(0, list.GetCurrentIndex());
 }
 
-TEST_F(PlaylistModel, MovePrevFromPastTheEndLandsOnTheLastEntry) {
+// The current entry stays current while others go or move; when it goes itself, its place
+// stays: next is the entry that took it, previous the one before it, and a start takes it.
+TEST_F(PlaylistModel, TheCurrentIndexFollowsTheCurrentEntry) {
+    Fill(5); // A B C D E
+    ASSERT_TRUE(list.SetCurrentIndex(3));
+    ASSERT_TRUE(list.RemoveAt(0));
+    ASSERT_TRUE(list.RemoveAt(1)); // B D E, D current
+    EXPECT_EQ(1, list.GetCurrentIndex());
+    ASSERT_TRUE(list.MoveUp(1)); // D B E
+    EXPECT_EQ(0, list.GetCurrentIndex());
+    ASSERT_TRUE(list.MoveUp(1));   // B D E: D was passed over
+    ASSERT_TRUE(list.MoveDown(1)); // B E D
+    EXPECT_EQ(2, list.GetCurrentIndex());
+    ASSERT_TRUE(list.MoveDown(0)); // E B D
+    EXPECT_EQ(2, list.GetCurrentIndex());
+
+    int index = -1;
+    CTrackEntry e;
+    ASSERT_TRUE(list.SetCurrentIndex(1));
+    ASSERT_TRUE(list.RemoveAt(1)); // E D, B gone
+    EXPECT_EQ(-1, list.GetCurrentIndex());
+    EXPECT_FALSE(list.GetCurrent(&index, &e));
+    ASSERT_TRUE(list.MoveNext(&index, &e));
+    EXPECT_EQ("D", e.m_strPath);   // the entry in its place, not the one after it
+    ASSERT_TRUE(list.RemoveAt(1)); // E, D gone
+    ASSERT_TRUE(list.MovePrev(&index, &e));
+    EXPECT_EQ("E", e.m_strPath);   // the entry before the place
+    ASSERT_TRUE(list.RemoveAt(0)); // empty
+    EXPECT_EQ(-1, list.GetCurrentIndex());
+    Fill(2); // A B added to the emptied list: still no current entry
+    EXPECT_EQ(-1, list.GetCurrentIndex());
+    ASSERT_TRUE(list.TakeCurrent(&index, &e));
+    EXPECT_EQ("A", e.m_strPath);
+    EXPECT_EQ(0, list.GetCurrentIndex());
+}
+
+TEST_F(PlaylistModel, MovePrevFromARemovedLastEntryLandsOnTheLastEntry) {
     Fill(5);
     ASSERT_TRUE(list.SetCurrentIndex(4));
     ASSERT_TRUE(list.RemoveAt(4));
-    ASSERT_TRUE(list.RemoveAt(3)); // current index 4, two past the last entry
+    ASSERT_TRUE(list.RemoveAt(3));
     int index = -1;
     CTrackEntry e;
     ASSERT_TRUE(list.MovePrev(&index, &e));
@@ -147,20 +184,17 @@ TEST_F(PlaylistModel, RemoveShiftsLaterEntriesDown) {
     EXPECT_FALSE(list.RemoveAt(3));
 }
 
-TEST_F(PlaylistModel, MoveUpAndDownSwapNeighboursButNotTheCurrentIndex) {
+TEST_F(PlaylistModel, MoveUpAndDownSwapNeighbours) {
     Fill(3);
-    ASSERT_TRUE(list.SetCurrentIndex(1));
     ASSERT_TRUE(list.MoveUp(1));
     EXPECT_EQ("B", PathAt(0));
     EXPECT_EQ("A", PathAt(1));
     EXPECT_EQ("C", PathAt(2));
-    EXPECT_EQ(1, list.GetCurrentIndex());
 
     ASSERT_TRUE(list.MoveDown(1)); // [B, C, A]
     EXPECT_EQ("B", PathAt(0));
     EXPECT_EQ("C", PathAt(1));
     EXPECT_EQ("A", PathAt(2));
-    EXPECT_EQ(1, list.GetCurrentIndex());
 
     // All five fields travel with the entry.
     CTrackEntry moved;

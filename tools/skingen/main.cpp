@@ -1,9 +1,11 @@
-// Writes the main window's skin bitmaps and the program icon into one folder:
+// Writes the main window's skin bitmaps, the program icon and the editor's row marks into one
+// folder:
 //   skingen <folder>
 // The output depends on nothing but this program and the run tables, so the committed files in
 // res/ can be checked against a fresh run.
 #include "tools/skingen/BmpFile.h"
 #include "tools/skingen/IconFile.h"
+#include "tools/skingen/RowIcons.h"
 #include "tools/skingen/SkinScene.h"
 
 #include <cstdio>
@@ -73,5 +75,7 @@ int main(int argc, char** argv) {
     for (int size : kIconSizes)
         icons.push_back(scene.RenderIcon(size));
     ok = Write(folder + "player.ico", EncodeIco(icons)) && ok;
+    ok = Write(folder + "row.ico", EncodeIco({RowIcon()})) && ok;
+    ok = Write(folder + "current_row.ico", EncodeIco({CurrentRowIcon()})) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,79 @@
+// The playlist editor "聴きたい曲": the playlist as a five-column list, files added through the
+// file-open dialog, entries deleted and moved, and an entry played on a double click or Enter.
+//
+// A modeless dialog that the main window creates, destroys and deletes. It edits the main
+// window's playlist directly and saves it after every edit; it never plays anything itself but
+// asks the main window with WM_PLAYLIST_PLAY, and learns the current entry from
+// WM_PLAYLIST_CURRENT. It asks to be closed with WM_PLAYLIST_CLOSE, during which the main
+// window deletes it.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "playback/Decoder.h"
+#include "playlist/ListCtrl.h"
+#include "playlist/Playlist.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CPlaylistDlg : public fw::CDialog {
+public:
+    // `pMainDlg` receives the editor's requests; `decoder` reads the information of added files.
+    // Both outlive the editor.
+    CPlaylistDlg(fw::CDialog* pMainDlg, IDecoder& decoder);
+    ~CPlaylistDlg() override;
+
+    BOOL DestroyWindow() override;
+
+    // The playlist changed under the editor (files dropped on the main window or given on the
+    // command line, an entry removed after the missing-file prompt): the rows catch up, found
+    // by path, and icon 1 marks the current entry's row.
+    void CatchUpWithPlaylist();
+
+    CPlaylist* m_pPlaylist = nullptr; // the main window's playlist; not owned
+
+protected:
+    const fw::MessageTable& GetMessageTable() const override;
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    // Message handlers (the tables in PlaylistDlg.cpp list them).
+    void OnAdd();
+    void OnDelete();
+    void OnClose();
+    void OnUp();
+    void OnDown();
+    void OnPlayTest();
+    void OnKeydownTrackList(NMHDR* header, LRESULT* result);
+    void OnItemchangedTrackList(NMHDR* header, LRESULT* result);
+    void OnDblclkTrackList(NMHDR* header, LRESULT* result);
+    // wParam = the row that is now current, lParam = the row that was.
+    LRESULT OnPlaylistCurrent(WPARAM newRow, LPARAM oldRow);
+
+    void InitTrackList();
+    void FillTrackList();
+    void AppendRow(const CTrackEntry& entry);
+    void MoveRow(int row, int delta);
+    int GetRowImage(int row) const;
+    void SetRowImage(int row, int image);
+    BOOL IsRowSelected(int row) const;
+    std::vector<bool> SelectedRows() const;
+    void PlayRow(int row);
+    void MarkCurrentRow(int newRow, int oldRow);
+    // Icon 1 on the current entry's row, icon 0 on every other row.
+    void ShowCurrentRow();
+    void DestroyImageList();
+
+    CListCtrl m_listTracks;            // control 1013, bound in DoDataExchange
+    int m_nClickedItem = -1;           // the row of the list's last item-changed notification
+    fw::CDialog* m_pMainDlg;           // the main window; not owned
+    HIMAGELIST m_pImageList = nullptr; // owned; released in DestroyImageList only
+    IDecoder& m_decoder;
+    // Expires with the object: a handler that waited in a send to the main window, which may
+    // have deleted the editor meanwhile, checks it before touching anything.
+    std::shared_ptr<char> m_pAlive = std::make_shared<char>(0);
+};
