@@ -152,6 +152,7 @@ private:
     bool AskRemoveMissingFile(const std::string& path) override;
     void ShowOpenError() override;
     void ShowNoSoundDevice() override;
+    void ShowUnusableName() override;
     void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override;
     void TellEditor(int index, int oldIndex) override;
     void PlaylistChanged() override;

@@ -31,8 +31,8 @@ LRESULT CPlayerDlg::OnDecoderNotifyMessage(WPARAM packed, LPARAM value) {
 
 void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
     // Paths are read one at a time through a buffer of 4096 characters, as UTF-16: the ANSI
-    // form would bring a name over by best fit. One that has no exact code page 932 form is
-    // passed on empty, as a file that cannot be read.
+    // form would bring a name over by best fit. One that has no code page 932 form, exact or
+    // short, is passed on empty: the player cannot name that file.
     std::vector<wchar_t> buffer(4096);
     std::vector<std::string> paths;
     const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
@@ -40,8 +40,8 @@ void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
         const UINT length =
             ::DragQueryFileW(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
         std::string path;
-        paths.push_back(
-            fw::ToAnsiExact(std::wstring(buffer.data(), length), &path) ? path : std::string());
+        paths.push_back(fw::ToAnsiPath(std::wstring(buffer.data(), length), &path) ? path
+                                                                                   : std::string());
     }
     if (m_pController && !paths.empty()) m_pController->AddDroppedFiles(paths);
     ::DragFinish(hDropInfo);
@@ -60,6 +60,10 @@ bool CPlayerDlg::AskRemoveMissingFile(const std::string& path) {
     std::vector<char> text(static_cast<size_t>(size) + 1);
     std::snprintf(text.data(), text.size(), ui::kMissingFileFormat, path.c_str());
     return fw::ShowMessageBox(m_hWnd, text.data(), ui::kMissingFileCaption, MB_YESNO) == IDYES;
+}
+
+void CPlayerDlg::ShowUnusableName() {
+    fw::ShowMessageBox(m_hWnd, ui::kUnusableNameText, ui::kUnusableNameCaption, MB_OK);
 }
 
 void CPlayerDlg::ShowNoSoundDevice() {

@@ -19,7 +19,7 @@ std::vector<std::string> StartupFiles(const wchar_t* commandLine) {
             if (n > 0 && n < size) path.assign(full, 0, n);
         }
         std::string ansi;
-        files.push_back(fw::ToAnsiExact(path, &ansi) ? ansi : std::string());
+        files.push_back(fw::ToAnsiPath(path, &ansi) ? ansi : std::string());
     }
     ::LocalFree(args);
     return files;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// The files a command line names after the program's own name, as full paths in code page 932,
-// in their order. A name that has no exact code page 932 form comes as an empty string, which
-// the drop handling reports as a file it cannot read.
+// The files a command line names after the program's own name, as full paths in code page 932
+// (by their short names where the long ones have no code page 932 form), in their order. A file
+// that cannot be named either way comes as an empty string, which the drop handling reports.
 std::vector<std::string> StartupFiles(const wchar_t* commandLine);

@@ -2,7 +2,39 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace fw {
+
+namespace {
+
+ShortPathFunction& ShortPathOverride() {
+    static ShortPathFunction function;
+    return function;
+}
+
+std::wstring ShortPath(const std::wstring& path) {
+    if (ShortPathOverride()) return ShortPathOverride()(path);
+    const DWORD size = ::GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (size == 0) return path;
+    std::wstring shortPath(size, L'\0');
+    const DWORD n = ::GetShortPathNameW(path.c_str(), &shortPath[0], size);
+    if (n == 0 || n >= size) return path;
+    shortPath.resize(n);
+    return shortPath;
+}
+
+} // namespace
+
+bool ToAnsiPath(const std::wstring& path, std::string* pOut) {
+    if (ToAnsiExact(path, pOut)) return true;
+    const std::wstring shortPath = ShortPath(path);
+    return shortPath != path && ToAnsiExact(shortPath, pOut);
+}
+
+ShortPathFunction SetShortPathFunction(ShortPathFunction function) {
+    return std::exchange(ShortPathOverride(), std::move(function));
+}
 
 bool ToAnsiExact(const std::wstring& text, std::string* pOut) {
     if (text.empty()) {

@@ -7,8 +7,12 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     std::vector<std::string> added; // in the order they were appended
     for (const std::string& path : paths) {
         CTrackEntry entry;
-        // An empty path is a name that could not be passed on exactly: it cannot be read.
-        if (path.empty() || !ReadTrackInfo(m_decoder, path, &entry)) {
+        // An empty path is a file whose name the player cannot hold: no use trying to read it.
+        if (path.empty()) {
+            m_view.ShowUnusableName();
+            continue;
+        }
+        if (!ReadTrackInfo(m_decoder, path, &entry)) {
             m_view.ShowOpenError(); // one box per such file; the others are still taken
             continue;
         }

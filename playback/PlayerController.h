@@ -26,8 +26,8 @@ public:
 
     // Files dropped on the player, in the shell's order: each readable file that is not yet
     // listed is appended; when any was, the list is saved and the first of them plays. An empty
-    // path stands for a file whose name could not be handed over; like an unreadable file, it
-    // gets the read-failure message.
+    // path stands for a file whose name has no code page 932 form, exact or short: it gets a
+    // message of its own.
     void AddDroppedFiles(const std::vector<std::string>& paths);
 
 private:

@@ -13,6 +13,8 @@ public:
     virtual bool AskRemoveMissingFile(const std::string& path) = 0;
     // "ふぁいるがおーぷんできなかったよ。" for a file whose information cannot be read.
     virtual void ShowOpenError() = 0;
+    // A file whose name the player cannot hold (no code page 932 form, exact or short).
+    virtual void ShowUnusableName() = 0;
     // A track the user asked for could not start for lack of a sound device (none, or one that
     // another program holds).
     virtual void ShowNoSoundDevice() = 0;

@@ -132,7 +132,7 @@ CChosenFiles ChooseMp3Files(HWND owner) {
     chosen.outcome = CChosenFiles::Outcome::Chosen;
     for (const std::u16string& path : parsed.paths) {
         std::string ansi;
-        if (!fw::ToAnsiExact(std::wstring(path.begin(), path.end()), &ansi)) ansi.clear();
+        if (!fw::ToAnsiPath(std::wstring(path.begin(), path.end()), &ansi)) ansi.clear();
         chosen.paths.push_back(std::move(ansi));
     }
     return chosen;

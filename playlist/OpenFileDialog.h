@@ -1,5 +1,5 @@
 // The system's file-open dialog as the playlist editor uses it: several MP3 files at once,
-// names asked for in UTF-16 and passed on only when they convert exactly to code page 932.
+// names asked for in UTF-16 and passed on in code page 932, exactly or by their short names.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +12,8 @@
 struct CChosenFiles {
     enum class Outcome { Cancelled, Chosen, TooLarge };
     Outcome outcome = Outcome::Cancelled;
-    // Full paths in the dialog's order. An empty path stands for a name that has no exact code
-    // page 932 form: like a file that cannot be read, it is not taken.
+    // Full paths in the dialog's order. An empty path stands for a file whose name has no code
+    // page 932 form, exact or short: the player cannot name it.
     std::vector<std::string> paths;
 };
 

@@ -215,7 +215,12 @@ void CPlaylistDlg::OnAdd() {
     // for by its path: nothing here relies on an index from before a nested message loop.
     for (const std::string& path : chosen.paths) {
         CTrackEntry entry;
-        if (path.empty() || !ReadTrackInfo(m_decoder, path, &entry)) {
+        if (path.empty()) {
+            fw::ShowMessageBox(m_hWnd, ui::kUnusableNameText, ui::kUnusableNameCaption, MB_OK);
+            if (alive.expired()) return;
+            break; // the files after it are not taken
+        }
+        if (!ReadTrackInfo(m_decoder, path, &entry)) {
             fw::ShowMessageBox(m_hWnd, ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
             if (alive.expired()) return;
             break; // the files after it are not taken

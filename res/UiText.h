@@ -30,4 +30,8 @@ constexpr char kMp3Filter[] = "おんがくふぁいる(*.mp3)|*.mp3||";
 constexpr char kTooManyFilesText[] = "いっぺんにえらびすぎだよ。もうちょっとへらしてね。";
 constexpr char kTooManyFilesCaption[] = "えらびすぎえらー";
 
+// A file whose name has no form the player can hold (OK).
+constexpr char kUnusableNameText[] = "このふぁいるのなまえはむずかしくてよめないよ。ごめんね。";
+constexpr char kUnusableNameCaption[] = "なまえのえら～だよ。";
+
 } // namespace ui

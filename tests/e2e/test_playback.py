@@ -77,6 +77,19 @@ class Playback(unittest.TestCase):
                          self.player.read_ini().split("FILENAME0000=")[1].splitlines()[0])
         self.assertEqual(str(int(SECONDS)), values["TOTALSEC0000"])  # read from the file
 
+    def test_a_file_named_outside_the_code_page_plays_by_its_short_name(self):
+        korean = os.path.join(self.music, "한국어 노래.mp3")
+        audio.make_tone_mp3(korean, TONES[1], SECONDS)
+        self.player.start(e2elib.windows_path(korean),
+                          env={"VBMP3_CAPTURE_WAV": e2elib.windows_path(self.capture)})
+        e2elib.wait_for(lambda: os.path.exists(self.capture) and
+                        os.path.getsize(self.capture) > 44 + 44100 * 4, 30, "the file to play")
+        self.exit_player()
+        self.assertEqual([TONES[1]], self.heard_tones()[:1])
+        saved = self.player.read_ini().split("FILENAME0000=")[1].splitlines()[0]
+        self.assertIn("~", saved)  # the short name, which code page 932 can hold
+        self.assertTrue(saved.startswith(e2elib.windows_path(self.music)[:2]))
+
     def test_gap_between_tracks_at_real_time(self):
         self.player = e2elib.Player(folder_name="間", audio="paced")
         self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths[:2]]))

@@ -2,6 +2,7 @@
 // given on the command line.
 #include "tests/support/PlayerDlgFixture.h"
 
+#include "framework/AnsiText.h"
 #include "playback/ControlCodes.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
@@ -20,6 +21,20 @@ protected:
         decoder.fileInfo[path] = CFileInfo{"title", "artist", 61};
         return path;
     }
+    // The test folder as the shell names it (UTF-16), with a final backslash.
+    std::wstring ShellFolder() const {
+        wchar_t wide[MAX_PATH] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, folder.Path().c_str(), -1, wide, MAX_PATH);
+        return std::wstring(wide) + L"\\";
+    }
+    static bool WriteWideFile(const std::wstring& path) {
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        ::CloseHandle(file);
+        return true;
+    }
+    void IniFileRemove() { ::DeleteFileA(iniPath.c_str()); }
     void Drop(const std::vector<std::string>& paths) {
         ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
     }
@@ -71,15 +86,53 @@ TEST_F(DropFilesWindow, NamesWithoutAnExactFormAreNeverTakenByBestFit) {
     // backslash (a path into another folder).
     Readable("cafe.mp3");
     Readable("a\\b.mp3");
-    wchar_t wideFolder[MAX_PATH] = {};
-    ::MultiByteToWideChar(CP_ACP, 0, folder.Path().c_str(), -1, wideFolder, MAX_PATH);
-    const std::wstring base = std::wstring(wideFolder) + L"\\";
+    const std::wstring base = ShellFolder();
     ::SendMessageA(dlg->m_hWnd, WM_DROPFILES,
                    reinterpret_cast<WPARAM>(MakeDropW({base + L"café.mp3", base + L"a¥b.mp3"})), 0);
     ASSERT_EQ(2u, boxes.Shown().size());
-    for (const CShownMessageBox& box : boxes.Shown())
-        EXPECT_EQ("ふぁいるがおーぷんできなかったよ。", box.text);
+    for (const CShownMessageBox& box : boxes.Shown()) // no such files, so no short names either
+        EXPECT_EQ("このふぁいるのなまえはむずかしくてよめないよ。ごめんね。", box.text);
     EXPECT_EQ("", decoder.OpenPath());
+    EXPECT_FALSE(IniExists());
+    dlg->DestroyWindow();
+}
+
+TEST_F(DropFilesWindow, NamesOutsideTheCodePageAreReachedByTheirShortNames) {
+    const std::wstring base = ShellFolder();
+    const std::vector<std::wstring> names = {base + L"한국어 노래.mp3",
+                                             base + L"\U0001F3B5 歌.mp3"};
+    std::vector<std::string> shortPaths;
+    for (const std::wstring& name : names) {
+        ASSERT_TRUE(WriteWideFile(name));
+        wchar_t shortName[MAX_PATH] = {};
+        ASSERT_GT(::GetShortPathNameW(name.c_str(), shortName, MAX_PATH), 0u);
+        char ansi[MAX_PATH] = {};
+        ::WideCharToMultiByte(CP_ACP, 0, shortName, -1, ansi, MAX_PATH, nullptr, nullptr);
+        shortPaths.push_back(ansi);
+        decoder.fileInfo[ansi] = CFileInfo{"t", "a", 3};
+    }
+    dlg = OpenDlg();
+    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropW(names)), 0);
+    EXPECT_EQ("2", IniValue("REGNUM"));
+    EXPECT_EQ(shortPaths[0], IniValue("FILENAME0000"));
+    EXPECT_EQ(shortPaths[1], IniValue("FILENAME0001"));
+    EXPECT_EQ(shortPaths[0], decoder.OpenPath());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+    dlg->DestroyWindow();
+
+    // A volume that keeps no short names gives the long name back: the player says it cannot
+    // handle that name, instead of the read-failure message.
+    IniFileRemove();
+    const fw::ShortPathFunction system =
+        fw::SetShortPathFunction([](const std::wstring& path) { return path; });
+    CMessageBoxScript boxes;
+    boxes.Then(IDOK);
+    dlg = OpenDlg();
+    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropW({names[0]})), 0);
+    fw::SetShortPathFunction(system);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("このふぁいるのなまえはむずかしくてよめないよ。ごめんね。", boxes.Shown()[0].text);
+    EXPECT_EQ("なまえのえら～だよ。", boxes.Shown()[0].caption);
     EXPECT_FALSE(IniExists());
     dlg->DestroyWindow();
 }

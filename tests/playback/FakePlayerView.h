@@ -21,6 +21,7 @@ struct CFakePlayerView : IPlayerView {
     }
     void ShowOpenError() override { ++openErrors; }
     void ShowNoSoundDevice() override { ++noSoundMessages; }
+    void ShowUnusableName() override { ++unusableNames; }
     void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override {
         ticker.push_back({index, code, elapsedSec, forceRefresh});
     }
@@ -35,6 +36,7 @@ struct CFakePlayerView : IPlayerView {
     std::vector<std::string> missingFilePrompts;
     int openErrors = 0;
     int noSoundMessages = 0;
+    int unusableNames = 0;
     std::vector<TickerCall> ticker;
     std::vector<EditorCall> editor;
     int redraws = 0;

@@ -14,9 +14,8 @@ TEST_F(EditorTest, AddTakesTheChosenFilesUntilOneCannotBeRead) {
     boxes.Then(IDOK);
     OpenEditor();
     const std::string a = Track("a.mp3", "タイトル");
-    Track("cafe.mp3"); // what best fit would make of the second name
-    Track("c.mp3");
-    AnswerFileDialog(Wide(folder.Path()), {L"a.mp3", L"café.mp3", L"c.mp3"});
+    Track("c.mp3"); // the second, b.mp3, is no file the decoder reads
+    AnswerFileDialog(Wide(folder.Path()), {L"a.mp3", L"b.mp3", L"c.mp3"});
     Press(IDC_ADD);
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ(Editor(), boxes.Shown()[0].owner);
@@ -27,6 +26,26 @@ TEST_F(EditorTest, AddTakesTheChosenFilesUntilOneCannotBeRead) {
     EXPECT_EQ(Strings{"タイトル"}, Column(1));
     EXPECT_EQ(std::vector<int>{0}, Icons());
     EXPECT_TRUE(Saved());
+}
+
+TEST_F(EditorTest, AFileNamedOutsideTheCodePageIsAddedByItsShortName) {
+    const std::wstring name = Wide(folder.Path()) + L"\\한국어 노래.mp3";
+    HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    ::CloseHandle(file);
+    wchar_t shortName[MAX_PATH] = {};
+    ASSERT_GT(::GetShortPathNameW(name.c_str(), shortName, MAX_PATH), 0u);
+    char shortPath[MAX_PATH] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, shortName, -1, shortPath, MAX_PATH, nullptr, nullptr);
+    decoder.fileInfo[shortPath] = CFileInfo{"タイトル", "歌手", 3};
+    OpenEditor();
+    AnswerFileDialog(Wide(folder.Path()), {L"한국어 노래.mp3"});
+    Press(IDC_ADD);
+    EXPECT_EQ(Strings{shortPath}, Entries());
+    const std::string shortFile(shortPath);
+    EXPECT_EQ(Strings{shortFile.substr(shortFile.rfind('\\') + 1)}, Column(0)); // the short name
+    EXPECT_EQ(Strings{"タイトル"}, Column(1)); // the tags as always
+    EXPECT_EQ(shortFile, IniValue("FILENAME0000"));
 }
 
 TEST_F(EditorTest, AListedFileAddsNoRowButSavesACancelSavesNothing) {
