@@ -83,6 +83,19 @@ TEST_F(DllPlayback, OpenFailsCleanlyOnWhatCannotBePlayed) {
         EXPECT_EQ(State(), 1) << name; // the open file plays on
     }
     EXPECT_FALSE(vbmp3_open(nullptr, nullptr));
+    // A file that another program holds without sharing opens for nobody: to the player, that
+    // is a missing file. So is one deleted since it joined the list.
+    const std::string locked = PlaybackSample("locked.mp3");
+    ASSERT_TRUE(::CopyFileA(PlaybackSample("mono22.mp3").c_str(), locked.c_str(), FALSE));
+    HANDLE holder =
+        ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    EXPECT_FALSE(vbmp3_open(locked.c_str(), nullptr));
+    ::CloseHandle(holder);
+    EXPECT_TRUE(vbmp3_open(locked.c_str(), nullptr));
+    vbmp3_close();
+    ASSERT_TRUE(::DeleteFileA(locked.c_str()));
+    EXPECT_FALSE(vbmp3_open(locked.c_str(), nullptr));
     VBMP3_OPEN_INFO info;
     std::memset(&info, 0xCD, sizeof info);
     EXPECT_TRUE(vbmp3_open(PlaybackSample("mono22.mp3").c_str(), &info));
