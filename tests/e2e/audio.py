@@ -17,6 +17,16 @@ def make_tone_mp3(path, frequency, seconds):
     os.unlink(wav)
 
 
+def make_silent_mp3(path):
+    """An MP3 file with frames but no sound: lame's summary frame and one frame whose samples
+    the encoder delay and padding take away entirely."""
+    wav = path + ".src.wav"
+    subprocess.run(["sox", "-n", "-r", str(RATE), "-c", "2", "-b", "16", wav, "trim", "0", "0"],
+                   check=True)
+    subprocess.run(["lame", "--quiet", "-b", "128", wav, path], check=True)
+    os.unlink(wav)
+
+
 def read_wav_left(path):
     """The left channel of a 16-bit PCM WAV file as a list of ints, and its sample rate."""
     with wave.open(path, "rb") as w:

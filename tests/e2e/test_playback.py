@@ -90,6 +90,27 @@ class Playback(unittest.TestCase):
         self.assertIn("~", saved)  # the short name, which code page 932 can hold
         self.assertTrue(saved.startswith(e2elib.windows_path(self.music)[:2]))
 
+    def test_a_list_without_sound_stops_after_one_pass(self):
+        silent = []
+        for i in range(3):
+            path = os.path.join(self.music, "無音%d.mp3" % i)
+            audio.make_silent_mp3(path)
+            silent.append(e2elib.windows_path(path))
+        self.player.write_ini(e2elib.playlist_ini(silent))
+        self.player.start()
+        x, y, _, _ = self.player.geometry()
+        idle = e2elib.pixel(e2elib.screenshot(), x + 60, y + 70)
+        e2elib.xdotool("mousemove", x + 60, y + 70, "click", 1)
+        time.sleep(0.3)
+        e2elib.xdotool("mousemove", x + 200, y + 150)  # off the key: its idle look again
+        # Each file ends at once; after a whole pass the player stops instead of cycling on.
+        e2elib.wait_for(lambda: e2elib.pixel(e2elib.screenshot(), x + 60, y + 70) == idle, 10,
+                        "the stopped look")
+        for _ in range(10):  # and it stays so
+            time.sleep(0.1)
+            self.assertEqual(idle, e2elib.pixel(e2elib.screenshot(), x + 60, y + 70))
+        self.exit_player()
+
     def test_gap_between_tracks_at_real_time(self):
         self.player = e2elib.Player(folder_name="間", audio="paced")
         self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths[:2]]))

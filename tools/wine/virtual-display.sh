@@ -1,6 +1,9 @@
 # Sourced: starts a virtual X display and a Wine server that stays up between programs (a cold
 # Wine start costs a second, a warm one a twentieth), exports DISPLAY, and stops both when the
 # sourcing shell exits. Needs wine-env.sh sourced first.
+# The number of the display comes through a file: a stale one from an earlier run must not be
+# taken for it.
+rm -f "$PLAYER_WINE_ROOT/xvfb.display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$PLAYER_WINE_ROOT/xvfb.display" \
     >/dev/null 2>&1 &
 virtual_display_pid=$!
