@@ -1,10 +1,12 @@
-// Writes the main window's skin bitmaps and the program icon into one folder:
+// Writes the main window's skin bitmaps, the ticker's bitmaps and the program icon into one
+// folder:
 //   skingen <folder>
 // The output depends on nothing but this program and the run tables, so the committed files in
 // res/ can be checked against a fresh run.
 #include "tools/skingen/BmpFile.h"
 #include "tools/skingen/IconFile.h"
 #include "tools/skingen/SkinScene.h"
+#include "tools/skingen/TickerArt.h"
 
 #include <cstdio>
 #include <string>
@@ -73,5 +75,8 @@ int main(int argc, char** argv) {
     for (int size : kIconSizes)
         icons.push_back(scene.RenderIcon(size));
     ok = Write(folder + "player.ico", EncodeIco(icons)) && ok;
+
+    for (const NamedBitmap& bitmap : DrawTickerBitmaps())
+        ok = Write(folder + bitmap.fileName, EncodeBmp8(bitmap.image)) && ok;
     return ok ? 0 : 1;
 }
