@@ -15,9 +15,9 @@ constexpr int kTickerOffsetY = 50;
 
 void CPlayerDlg::CreateTicker() {
     // The ticker reads the current entry while it initialises: the playlist comes first.
-    auto* ticker = new CTickerDlg(this, m_pfnNow);
+    auto* ticker = new CTickerDlg(m_pfnNow);
     ticker->m_pPlaylist = m_pPlaylist;
-    if (!ticker->CreateHidden(this)) {
+    if (!ticker->CreateHidden()) {
         delete ticker; // never came up: still ours
         ticker = nullptr;
     }
@@ -64,7 +64,11 @@ void CPlayerDlg::OnMove(int, int) {
 void CPlayerDlg::PlaceTicker() {
     RECT main{};
     ::GetWindowRect(m_hWnd, &main);
-    // Right behind the main window in the Z order, never activated.
+    // Right behind the main window in the Z order, never activated; and while the main window
+    // stays on top, on top with it, so that no other window comes between the two.
+    const bool topmost = (::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    ::SetWindowPos(TickerWindow(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::SetWindowPos(TickerWindow(), m_hWnd, main.left, main.top - kTickerOffsetY, 0, 0,
                    SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -77,6 +81,9 @@ void CPlayerDlg::ToggleTicker() {
         return;
     }
     PlaceTicker();
-    ::ShowWindow(TickerWindow(), SW_SHOW);
+    // Shown without taking the keyboard from the main window; showing brings a window to the
+    // front, so it goes back behind the main window.
+    ::ShowWindow(TickerWindow(), SW_SHOWNA);
+    PlaceTicker();
     SetTickerShown(TRUE);
 }

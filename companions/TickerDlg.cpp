@@ -26,8 +26,8 @@ HFONT CreateTickerFont() {
 
 } // namespace
 
-CTickerDlg::CTickerDlg(fw::CDialog* pParent, Clock pfnNow)
-    : fw::CDialog(IDD_TICKER, pParent), m_pfnNow(pfnNow ? pfnNow : &CurrentTime) {}
+CTickerDlg::CTickerDlg(Clock pfnNow)
+    : fw::CDialog(IDD_TICKER, nullptr), m_pfnNow(pfnNow ? pfnNow : &CurrentTime) {}
 
 CTickerDlg::~CTickerDlg() {
     // The window went without DestroyWindow (with its owner, or a creation that failed).
@@ -47,8 +47,8 @@ const fw::MessageTable& CTickerDlg::GetMessageTable() const {
     return table;
 }
 
-BOOL CTickerDlg::CreateHidden(fw::CDialog* pParent) {
-    if (!Create(IDD_TICKER, pParent)) return FALSE;
+BOOL CTickerDlg::CreateHidden() {
+    if (!Create(IDD_TICKER, nullptr)) return FALSE;
     m_bDeletesItself = true;
     return TRUE;
 }

@@ -30,13 +30,17 @@ public:
     using Clock = time_t (*)();
 
     // `pfnNow` is the clock in whole seconds (null: the C library's).
-    explicit CTickerDlg(fw::CDialog* pParent, Clock pfnNow = nullptr);
+    explicit CTickerDlg(Clock pfnNow = nullptr);
     ~CTickerDlg() override;
 
-    // Creates the hidden window from IDD_TICKER, owned by `pParent`'s window. From then on the
-    // object deletes itself after the window's last message. FALSE when the window could not be
-    // created: the caller still owns the object.
-    BOOL CreateHidden(fw::CDialog* pParent);
+    // Creates the hidden window from IDD_TICKER. From then on the object deletes itself after
+    // the window's last message. FALSE when the window could not be created: the caller still
+    // owns the object.
+    //
+    // The window has no owner: the system keeps an owned window in front of its owner, where
+    // the ticker is to stand behind the main window, and Wine does not make a window that owns
+    // another topmost, which would break the main window's always-on-top switch.
+    BOOL CreateHidden();
     // Releases the drawing objects, then destroys the window.
     BOOL DestroyWindow() override;
 

@@ -1,13 +1,11 @@
 #include "tests/companions/TickerPixels.h"
 
+#include "framework/Gdi.h"
 #include "res/resource.h"
-
-#include <vector>
 
 namespace {
 
 constexpr int kBandLeft = 10, kBandTop = 31, kBandWidth = 210, kBandHeight = 18;
-const char kSeparator[] = "　：　";
 
 // The ticker's font, stated here on its own so that a change in the program's shows.
 HFONT CreateTickerFont() {
@@ -16,7 +14,7 @@ HFONT CreateTickerFont() {
                          "ＭＳ Ｐゴシック");
 }
 
-// Whether the glyph at column `glyphX` of the glyph bitmap stands at column `x` of the digit row.
+// Whether glyph bitmap columns glyphX.. stand at window column x of the digit row (y 10).
 bool ShowsGlyph(const CPixels& window, int x, const CPixels& glyphs, int glyphX, int width) {
     for (int y = 0; y < 17; ++y)
         for (int dx = 0; dx < width; ++dx)
@@ -24,39 +22,37 @@ bool ShowsGlyph(const CPixels& window, int x, const CPixels& glyphs, int glyphX,
     return true;
 }
 
+int TextWidth(const std::string& text) {
+    fw::CMemoryDC dc(nullptr);
+    fw::CFont font(CreateTickerFont());
+    fw::CScopedSelectObject select(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
 } // namespace
 
 CPixels TickerPixels(HWND ticker) {
-    HDC dc = ::GetDC(ticker);
-    CPixels pixels = ReadDC(dc, 230, 80);
-    ::ReleaseDC(ticker, dc);
-    return pixels;
+    fw::CClientDC dc(ticker);
+    return ReadDC(dc, 230, 80);
 }
 
 std::string DigitsShown(const CPixels& window) {
-    HBITMAP bitmap = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_DIGITS));
+    fw::CBitmap bitmap(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_DIGITS)));
     const CPixels glyphs = ReadBitmap(bitmap);
-    ::DeleteObject(bitmap);
-    const int cells[9] = {100, 113, 126, 150, 163, 176, 189, 195, 208};
     std::string shown;
-    for (int i = 0; i < 9; ++i) {
-        char c = '?';
-        if (i == 6) {
-            if (ShowsGlyph(window, cells[i], glyphs, 165, 6)) c = ':';
-        } else {
-            for (int d = 0; d < 10 && c == '?'; ++d)
-                if (ShowsGlyph(window, cells[i], glyphs, 2 + 16 * d, 13))
-                    c = static_cast<char>('0' + d);
-        }
+    for (const int x : {100, 113, 126, 150, 163, 176, 189, 195, 208}) {
+        char c = x == 189 && ShowsGlyph(window, x, glyphs, 165, 6) ? ':' : '?';
+        for (int d = 0; d < 10 && x != 189; ++d)
+            if (ShowsGlyph(window, x, glyphs, 2 + 16 * d, 13)) c = static_cast<char>('0' + d);
         shown += c;
     }
     return shown;
 }
 
 CPixels BandOf(const CPixels& window) {
-    CPixels band;
-    band.width = kBandWidth;
-    band.height = kBandHeight;
+    CPixels band{kBandWidth, kBandHeight, {}};
     for (int y = 0; y < kBandHeight; ++y)
         for (int x = 0; x < kBandWidth; ++x)
             band.rgb.push_back(window.At(kBandLeft + x, kBandTop + y));
@@ -64,62 +60,28 @@ CPixels BandOf(const CPixels& window) {
 }
 
 CPixels BandShowing(const std::string& text, int offset) {
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, kBandWidth, kBandHeight);
-    HFONT font = CreateTickerFont();
-    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
-    HGDIOBJ oldFont = ::SelectObject(dc, font);
+    fw::CClientDC screen(nullptr);
+    fw::CMemoryDC dc(screen);
+    fw::CBitmap bitmap(::CreateCompatibleBitmap(screen, kBandWidth, kBandHeight));
+    fw::CFont font(CreateTickerFont());
+    fw::CScopedSelectObject selectBitmap(dc, bitmap), selectFont(dc, font);
     const RECT all = {0, 0, kBandWidth, kBandHeight};
     ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetTextColor(dc, RGB(0, 0, 0));
-    ::SetBkColor(dc, RGB(255, 255, 255));
     ::TextOutA(dc, -offset, 0, text.data(), static_cast<int>(text.size()));
-    const CPixels band = ReadDC(dc, kBandWidth, kBandHeight);
-    ::SelectObject(dc, oldFont);
-    ::SelectObject(dc, oldBitmap);
-    ::DeleteObject(font);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    return band;
-}
-
-int TextWidth(const std::string& text) {
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HFONT font = CreateTickerFont();
-    HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::DeleteObject(font);
-    ::DeleteDC(dc);
-    return size.cx;
+    return ReadDC(dc, kBandWidth, kBandHeight);
 }
 
 std::string TitleForLineWidth(int width) {
-    // The fewest letters whose widths add up to what the separator leaves, then checked as a
-    // whole line.
-    const std::string letters = "ilrtfjsxzcveaonuhkbdgpqyAEFLSTBCDKRHNUVXYZGOQwmMW";
-    const int need = width - TextWidth(kSeparator);
-    if (need < 0) return "";
-    std::vector<int> widths;
-    for (char letter : letters)
-        widths.push_back(TextWidth(std::string(1, letter)));
-    std::vector<std::string> reach(static_cast<size_t>(need) + 1);
-    std::vector<bool> reached(static_cast<size_t>(need) + 1, false);
-    reached[0] = true;
-    for (int sum = 0; sum < need; ++sum) {
-        if (!reached[sum]) continue;
-        for (size_t i = 0; i < letters.size(); ++i) {
-            const char letter = letters[i];
-            const int next = sum + widths[i];
-            if (next > need || (reached[next] && reach[next].size() <= reach[sum].size() + 1))
-                continue;
-            reached[next] = true;
-            reach[next] = reach[sum] + letter;
-        }
-    }
-    if (!reached[need] || TextWidth(kSeparator + reach[need]) != width) return "";
-    return reach[need];
+    // Two letters repeated, as many of each as make up what the separator leaves.
+    const int need = width - TextWidth("　：　");
+    const std::string letters = "ilmWoa";
+    for (char a : letters)
+        for (char b : letters)
+            for (int n = 0; n * TextWidth(std::string(1, a)) <= need; ++n) {
+                const int rest = need - n * TextWidth(std::string(1, a));
+                const int wb = TextWidth(std::string(1, b));
+                const std::string title = std::string(n, a) + std::string(rest / wb, b);
+                if (rest % wb == 0 && TextWidth("　：　" + title) == width) return title;
+            }
+    return "";
 }

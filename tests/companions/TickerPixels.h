@@ -18,8 +18,6 @@ CPixels BandOf(const CPixels& window);
 // The band as it shows `text` moved left by `offset` pixels: black on white, in the ticker's
 // font (18 pixels, bold, "ＭＳ Ｐゴシック").
 CPixels BandShowing(const std::string& text, int offset = 0);
-// The width of `text` in the ticker's font.
-int TextWidth(const std::string& text);
-// A title that makes the line "　：　<title>" exactly `width` pixels wide, found by measuring
-// ASCII letters in the ticker's font; empty when there is none.
+// A title that makes the line "　：　<title>" exactly `width` pixels wide in the ticker's font,
+// of two ASCII letters repeated; empty when none is found.
 std::string TitleForLineWidth(int width);

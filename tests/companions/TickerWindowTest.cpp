@@ -1,93 +1,88 @@
-// The title ticker on a real window under Wine, with the real font: its outline, what it shows,
-// and how its text moves from tick to tick.
+// The title ticker on real windows under Wine, with the real font, as the main window runs it:
+// its outline, what it shows, how its line moves, and where it stands.
+#include "tests/support/PlayerDlgFixture.h"
+
 #include "companions/TickerDlg.h"
-#include "playlist/Playlist.h"
+#include "playback/ControlCodes.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
+#include "res/resource.h"
 #include "tests/companions/TickerPixels.h"
-#include "tests/support/IniFileFake.h"
-#include "tests/support/ResourceCounts.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "tests/support/ModalRun.h"
+#include "tests/support/PopupMenuScript.h"
 
 namespace {
 
-const std::string kSeparator = "　：　";
+const std::string kArtist = "ぴこもち合唱団", kTitle = "おもちがふくらむ夜のうた";
+const std::string kLine = kArtist + "　：　" + kTitle;
 
-class TickerWindow : public ::testing::Test {
+class Ticker : public PlayerDlgTest {
 protected:
     void TearDown() override {
-        if (ticker) ticker->DestroyWindow(); // the object deletes itself
+        if (dlg) dlg->DestroyWindow();
     }
-    void Open() {
-        ticker = new CTickerDlg(nullptr, [] { return s_now; });
-        ticker->m_pPlaylist = &playlist;
-        ASSERT_TRUE(ticker->CreateHidden(nullptr));
+    // The player at (200, 150) with entries of these artists and titles, and its ticker. The
+    // ticker's own timer is stopped: the test ticks.
+    void Open(const std::vector<std::pair<std::string, std::string>>& entries) {
+        std::string ini =
+            "[VIZURE3]\r\nDLGPOSX=200\r\nDLGPOSY=150\r\nREGNUM=" + std::to_string(entries.size()) +
+            "\r\n";
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const std::string n = "000" + std::to_string(i);
+            ini += "FILENAME" + n + "=C:\\" + n + ".mp3\r\nARTISTNAME" + n + "=" +
+                   entries[i].first + "\r\nTRACKNAME" + n + "=" + entries[i].second + "\r\n";
+        }
+        WriteIni(ini);
+        dlg = OpenDlg();
+        ticker = ::GetWindow(::GetDesktopWindow(), GW_CHILD);
+        while (ticker && (::GetWindowThreadProcessId(ticker, nullptr) != ::GetCurrentThreadId() ||
+                          !dynamic_cast<CTickerDlg*>(fw::CDialog::FromHandle(ticker))))
+            ticker = ::GetWindow(ticker, GW_HWNDNEXT);
+        ASSERT_NE(nullptr, ticker);
+        ASSERT_TRUE(::KillTimer(ticker, 1)); // timer 1 runs from the start
     }
-    void Add(const std::string& artist, const std::string& title) {
-        CTrackEntry entry;
-        entry.m_strPath = "C:\\m\\" + std::to_string(playlist.GetCount()) + ".mp3";
-        entry.m_strArtist = artist;
-        entry.m_strTitle = title;
-        int index = 0;
-        ASSERT_TRUE(playlist.Add(&index, entry));
+    void ClickTickerKey() {
+        ::SendMessageA(dlg->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
+        ::SendMessageA(dlg->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
+        ::UpdateWindow(ticker);
     }
-    // Switched on as the main window does it, on the screen where it can be read back.
-    void Show() {
-        ::SetWindowPos(Wnd(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ::ShowWindow(Wnd(), SW_SHOW);
-        ::UpdateWindow(Wnd()); // painted from the back buffer
-        ticker->m_bShown = TRUE;
+    void Tick(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            ::SendMessageA(ticker, WM_TIMER, 1, 0);
     }
-    void Tick() { ::SendMessageA(Wnd(), WM_TIMER, 1, 0); }
-    // Ticks until the band shows the line `offset` pixels on (from 0, in steps of 2).
-    void TickTo(int offset) {
-        for (int i = 0; i <= offset / 2; ++i)
-            Tick();
+    void Tell(int elapsedSec) { ::SendMessageA(ticker, WM_PLAYLIST_CURRENT, 0, elapsedSec); }
+    CPixels Band() const { return BandOf(TickerPixels(ticker)); }
+    std::string Digits() const { return DigitsShown(TickerPixels(ticker)); }
+    POINT At() const {
+        RECT r;
+        ::GetWindowRect(ticker, &r);
+        return {r.left, r.top};
     }
-    void Tell(int elapsedSec) { ::SendMessageA(Wnd(), WM_PLAYLIST_CURRENT, 0, elapsedSec); }
-    CPixels Band() const { return BandOf(TickerPixels(Wnd())); }
-    std::string Digits() const { return DigitsShown(TickerPixels(Wnd())); }
-    HWND Wnd() const { return ticker->m_hWnd; }
 
-    static time_t s_now;
-    CIniFileFake ini;
-    CPlaylist playlist{ini};
-    CTickerDlg* ticker = nullptr;
+    std::unique_ptr<CPlayerDlg> dlg;
+    HWND ticker = nullptr;
 };
-time_t TickerWindow::s_now = 5000000;
 
-bool InRegion(HRGN rgn, int x, int y) {
-    return ::PtInRegion(rgn, x, y) != FALSE;
-}
-
-TEST_F(TickerWindow, OutlineIsExactlyTheBalloonsRuns) {
-    Open();
+TEST_F(Ticker, OutlineIsTheBalloonsRunsAndWithoutEntriesTheBannerShows) {
+    Open({});
     HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
-    ASSERT_EQ(COMPLEXREGION, ::GetWindowRgn(Wnd(), rgn));
-    // The body's rows 1 to 56 hold 12673 pixels, the tail's rows 57 to 78 another 373.
+    ASSERT_EQ(COMPLEXREGION, ::GetWindowRgn(ticker, rgn));
     std::vector<char> buffer(::GetRegionData(rgn, 0, nullptr));
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
     ASSERT_TRUE(::GetRegionData(rgn, static_cast<DWORD>(buffer.size()), data));
     long area = 0;
-    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-    for (DWORD i = 0; i < data->rdh.nCount; ++i)
-        area += (rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
-    EXPECT_EQ(13046, area);
-    RECT box;
-    ::GetRgnBox(rgn, &box);
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        const RECT& r = reinterpret_cast<const RECT*>(data->Buffer)[i];
+        area += (r.right - r.left) * (r.bottom - r.top);
+    }
+    EXPECT_EQ(12673 + 373, area); // the body's rows 1 to 56, the tail's rows 57 to 78
+    const RECT& box = data->rdh.rcBound;
     EXPECT_EQ(1, box.left);
     EXPECT_EQ(1, box.top);
     EXPECT_EQ(229, box.right);
     EXPECT_EQ(79, box.bottom);
-
-    // Each row's first and last pixel are inside, their neighbours outside.
-    struct Rows {
-        int first, last, a, b;
-    };
-    const Rows runs[] = {
+    // Rows first to last run from column a to b: those ends are in, their neighbours out.
+    const int runs[][4] = {
         {1, 1, 10, 220},    {2, 2, 7, 223},     {3, 3, 5, 224},     {4, 4, 4, 225},
         {5, 5, 3, 226},     {6, 7, 2, 227},     {8, 50, 1, 228},    {51, 51, 2, 227},
         {52, 52, 3, 226},   {53, 53, 4, 225},   {54, 54, 5, 224},   {55, 55, 6, 222},
@@ -95,150 +90,118 @@ TEST_F(TickerWindow, OutlineIsExactlyTheBalloonsRuns) {
         {61, 61, 107, 132}, {62, 63, 108, 131}, {64, 64, 109, 130}, {65, 65, 110, 129},
         {66, 66, 111, 129}, {67, 67, 111, 128}, {68, 68, 112, 127}, {69, 70, 113, 126},
         {71, 71, 114, 125}, {72, 73, 115, 124}, {74, 74, 116, 123}, {75, 76, 117, 122},
-        {77, 77, 118, 121}, {78, 78, 119, 120},
-    };
-    for (const Rows& r : runs)
-        for (int y = r.first; y <= r.last; ++y) {
-            EXPECT_TRUE(InRegion(rgn, r.a, y) && InRegion(rgn, r.b, y)) << y;
-            EXPECT_FALSE(InRegion(rgn, r.a - 1, y) || InRegion(rgn, r.b + 1, y)) << y;
+        {77, 77, 118, 121}, {78, 78, 119, 120}};
+    for (const auto& r : runs)
+        for (int y = r[0]; y <= r[1]; ++y) {
+            EXPECT_TRUE(::PtInRegion(rgn, r[2], y) && ::PtInRegion(rgn, r[3], y)) << y;
+            EXPECT_FALSE(::PtInRegion(rgn, r[2] - 1, y) || ::PtInRegion(rgn, r[3] + 1, y)) << y;
         }
     ::DeleteObject(rgn);
-}
 
-TEST_F(TickerWindow, ShowsTheNumberTheTimeAndArtistAndTitle) {
-    Add("ぴこもち合唱団", "おもちのうた");
-    Open();
-    Show();
-    EXPECT_EQ("001000:00", Digits());
-    EXPECT_EQ(BandShowing("ぴこもち合唱団" + kSeparator + "おもちのうた").rgb, Band().rgb);
-    Tell(3599);
-    EXPECT_EQ("001059:59", Digits());
-
-    // An entry without artist or title: the separator alone.
-    Add("", "");
-    playlist.SetCurrentIndex(1);
-    Tell(60);
-    EXPECT_EQ("002001:00", Digits());
-    EXPECT_EQ(BandShowing(kSeparator).rgb, Band().rgb);
-    // No entry at all: the banner, and "000".
-    playlist.RemoveAt(1);
-    playlist.RemoveAt(0);
-    Tell(0);
+    // With no entry: "000" and the banner.
+    ClickTickerKey();
     EXPECT_EQ("000000:00", Digits());
     EXPECT_EQ(BandShowing(ui::kTickerBanner).rgb, Band().rgb);
-
-    // Enter and Escape do not close it.
-    ::SendMessageA(Wnd(), WM_COMMAND, IDOK, 0);
-    ::SendMessageA(Wnd(), WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(::IsWindowVisible(Wnd()));
 }
 
-TEST_F(TickerWindow, ALineOf210PixelsStandsStillOneOf211Moves) {
+TEST_F(Ticker, ShowsEachEntrysDigitsAndLineAndMovesOnlyWhatIsTooWide) {
     const std::string fits = TitleForLineWidth(210), wider = TitleForLineWidth(211);
-    ASSERT_FALSE(fits.empty());
-    ASSERT_FALSE(wider.empty());
-    Add("", fits);
-    Add("", wider);
-    Open();
-    Show();
-    s_now += 5; // long past the pause
-    Tick();
-    const CPixels still = Band();
-    Tick();
-    EXPECT_EQ(still.rgb, Band().rgb);
+    ASSERT_FALSE(fits.empty() || wider.empty());
+    const std::string longTag(4094, 'W'); // as long as the INI file keeps a tag
+    Open({{kArtist, kTitle}, {"", ""}, {"", fits}, {"", wider}, {longTag, longTag}});
+    ClickTickerKey();
+    EXPECT_EQ("001000:00", Digits());
+    EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb);
+    Tell(3599);
+    EXPECT_EQ("001059:59", Digits());
+    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 1, 0);
+    EXPECT_EQ("002000:00", Digits());
+    EXPECT_EQ(BandShowing("　：　").rgb, Band().rgb);
 
-    playlist.SetCurrentIndex(1);
-    Tell(0);
+    // 210 pixels stand still, long past the pause; 211 move.
+    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 2, 0);
     s_now += 5;
-    Tick();
-    const CPixels start = Band();
-    EXPECT_EQ(BandShowing(kSeparator + wider).rgb, start.rgb);
-    Tick();
-    EXPECT_NE(start.rgb, Band().rgb);
-    EXPECT_EQ(BandShowing(kSeparator + wider, 2).rgb, Band().rgb);
+    Tick(2);
+    EXPECT_EQ(BandShowing("　：　" + fits).rgb, Band().rgb);
+    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 3, 0);
+    s_now += 5;
+    Tick(2);
+    EXPECT_EQ(BandShowing("　：　" + wider, 2).rgb, Band().rgb);
+
+    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 4, 0);
+    EXPECT_EQ(BandShowing(longTag).rgb, Band().rgb);
+    // Enter and Escape do not close it.
+    ::SendMessageA(ticker, WM_COMMAND, IDCANCEL, 0);
+    ::SendMessageA(ticker, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(::IsWindowVisible(ticker));
 }
 
-class TickerScrolling : public TickerWindow {
-protected:
-    void SetUp() override {
-        Add("ぴこもち合唱団", kTitle);
-        Open();
-        Show();
-        s_now += 5;
-    }
-    CPixels Showing(int offset) const { return BandShowing(kLine, offset); }
-
-    const std::string kTitle = "おもちがふくらむ夜のうた";
-    const std::string kLine = "ぴこもち合唱団" + kSeparator + kTitle;
-};
-
-TEST_F(TickerScrolling, SameEntryUpdatesOnlyTheDigitsAForcedRefreshStartsOver) {
-    TickTo(6);
-    ASSERT_EQ(Showing(6).rgb, Band().rgb);
-    Tell(61);
+TEST_F(Ticker, UpdatesKeepTheLineMovingCommandsAndShowingStartItOver) {
+    Open({{kArtist, kTitle}});
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE)); // playing; the ticker is off: not told
+    ClickTickerKey();
+    s_now += 5;
+    Tick(4); // offsets 0, 2, 4, 6 drawn
+    ASSERT_EQ(BandShowing(kLine, 6).rgb, Band().rgb);
+    Tell(61); // the same entry: the digits only
     EXPECT_EQ("001001:01", Digits());
-    EXPECT_EQ(Showing(6).rgb, Band().rgb);
     Tick();
-    EXPECT_EQ(Showing(8).rgb, Band().rgb); // it went on from where it was
-
-    ticker->m_nRenderedIndex = -2;
-    Tell(62);
+    EXPECT_EQ(BandShowing(kLine, 8).rgb, Band().rgb);
+    decoder.elapsedSec = 62;
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE)); // paused: the line is rendered afresh
     EXPECT_EQ("001001:02", Digits());
-    EXPECT_EQ(Showing(0).rgb, Band().rgb);
-    Tick();
-    Tick();
-    EXPECT_EQ(Showing(0).rgb, Band().rgb); // pausing again
-}
+    Tick(3);
+    EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb); // pausing again
 
-TEST_F(TickerScrolling, HidingAndShowingStartsTheLineOver) {
-    TickTo(10);
-    ::ShowWindow(Wnd(), SW_HIDE);
-    Tick();
-    ::ShowWindow(Wnd(), SW_SHOW);
-    Tick();
-    Tick();
-    EXPECT_EQ(Showing(0).rgb, Band().rgb);
     s_now += 5;
-    Tick();
-    Tick();
-    EXPECT_EQ(Showing(2).rgb, Band().rgb);
-    // Switched off, it is not moved on.
-    ticker->m_bShown = FALSE;
-    Tick();
-    Tick();
-    EXPECT_EQ(Showing(2).rgb, Band().rgb);
-}
-
-TEST_F(TickerWindow, TagsOfTheIniLimitRenderCutToOneStrip) {
-    // 4094 bytes each: as long as a tag read back from the INI file can be.
-    std::string artist, title;
-    for (int i = 0; i < 2047; ++i) {
-        artist += "あ";
-        title += "い";
-    }
-    Add(artist, title);
-    Open();
-    Show();
-    EXPECT_EQ(BandShowing(artist).rgb, Band().rgb);
+    Tick(3);
+    ClickTickerKey(); // off: ticks move nothing
+    Tick(2);
+    ClickTickerKey();
+    EXPECT_EQ(BandShowing(kLine, 4).rgb, Band().rgb);
+    Tick(2); // on again: at the start, pausing
+    EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb);
     s_now += 5;
-    TickTo(20);
-    EXPECT_EQ(BandShowing(artist, 20).rgb, Band().rgb);
+    Tick(2);
+    EXPECT_EQ(BandShowing(kLine, 2).rgb, Band().rgb);
 }
 
-TEST_F(TickerWindow, LeavesNoGdiObjectBehind) {
-    Add("ぴこもち合唱団", "おもちがふくらむ夜のうた");
-    Open(); // a first window warms whatever the system keeps for later
-    ticker->DestroyWindow();
-    const int before = CountGdiObjects();
-    Open();
-    Show();
-    Tell(5);
-    playlist.SetCurrentIndex(0);
-    ticker->m_nRenderedIndex = -2;
-    Tell(6);
-    ticker->DestroyWindow();
-    ticker = nullptr;
-    EXPECT_EQ(before, CountGdiObjects());
+TEST_F(Ticker, StandsAboveThePlayerFollowsItAndHearsItOnlyWhenOn) {
+    Open({{"", ""}, {"", ""}});
+    EXPECT_FALSE(::IsWindowVisible(ticker)); // created hidden
+    ASSERT_TRUE(dlg->PlayerControl(PC_PLAYPAUSE));
+    decoder.Notify(1, 75); // switched off: not told
+    PumpMessages();
+    ClickTickerKey();
+    EXPECT_EQ("001000:00", Digits());
+    EXPECT_EQ(200, At().x);
+    EXPECT_EQ(100, At().y);
+    EXPECT_EQ(dlg->m_hWnd, ::GetActiveWindow()); // the player keeps the keyboard
+    CPopupMenuScript menu;
+    menu.Then(ID_TOPMOST); // the player on top: the ticker goes on top with it
+    ::SendMessageA(dlg->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    ::SetWindowPos(dlg->m_hWnd, nullptr, 300, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(300, At().x);
+    EXPECT_EQ(210, At().y);
+    EXPECT_TRUE(::GetWindowLongPtrA(ticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    decoder.Notify(1, 75);
+    PumpMessages();
+    EXPECT_EQ("001001:15", Digits());
+    ASSERT_TRUE(dlg->PlayerControl(PC_NEXT)); // a new track starts at 0
+    EXPECT_EQ("002000:00", Digits());
+
+    // Hidden with the player and shown again when it comes back, still switched on.
+    ::ShowWindow(ticker, SW_HIDE);
+    ::SendMessageA(dlg->m_hWnd, WM_MINI_RESTORE, 0, 0);
+    EXPECT_TRUE(::IsWindowVisible(ticker));
+    // Off, it stays where it was while the player moves.
+    ClickTickerKey();
+    EXPECT_FALSE(::IsWindowVisible(ticker));
+    ::SetWindowPos(dlg->m_hWnd, nullptr, 50, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(300, At().x);
+    ::SendMessageA(dlg->m_hWnd, WM_MINI_RESTORE, 0, 0);
+    EXPECT_FALSE(::IsWindowVisible(ticker));
 }
 
 } // namespace

@@ -4,6 +4,10 @@
 //                                      CreateProcess to its first window of 233 x 206 pixels
 //                                      being visible with the program idle; then the memory of
 //                                      the idle program after 3 s
+//   StartupBench times <runs> <exe>... the same first-frame time for several programs, started
+//                                      in turn (one of each per round), so that a machine
+//                                      that slows down meanwhile slows all of them alike;
+//                                      median, min and max per program
 //   StartupBench count player|bare     in this process: GDI objects, windows and kernel
 //                                      handles that the player's main window (real decoder
 //                                      library, INI file in a temporary folder) or a bare
@@ -49,29 +53,51 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+// Starts `exe` and waits for its first shown frame; the seconds it took, or a negative number
+// when it could not be started. The process is left running in `process`.
+double StartToFirstFrame(const std::string& exe, PROCESS_INFORMATION* process) {
+    std::string command = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    const double start = Seconds();
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, process))
+        return -1;
+    FindWindowOf find{process->dwProcessId, nullptr};
+    while (!find.found && Seconds() - start < 30) {
+        ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&find));
+        if (!find.found) ::Sleep(1);
+    }
+    // Shown; the first frame is painted once the program waits for input again.
+    ::WaitForInputIdle(process->hProcess, 5000);
+    return Seconds() - start;
+}
+
+void End(const PROCESS_INFORMATION& process) {
+    ::TerminateProcess(process.hProcess, 0);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+void PrintTimes(const char* prefix, std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    std::printf("%sfirst_frame_median_ms %.1f\n", prefix, 1000 * times[times.size() / 2]);
+    std::printf("%sfirst_frame_min_ms %.1f\n", prefix, 1000 * times.front());
+    std::printf("%sfirst_frame_max_ms %.1f\n", prefix, 1000 * times.back());
+}
+
 int Launch(const std::string& exe, int runs) {
     std::vector<double> times;
     PROCESS_MEMORY_COUNTERS_EX memory{};
     for (int run = 0; run < runs; ++run) {
-        std::string command = "\"" + exe + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        const double start = Seconds();
-        if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process)) {
+        const double time = StartToFirstFrame(exe, &process);
+        if (time < 0) {
             std::printf("error cannot-start\n");
             return 1;
         }
-        FindWindowOf find{process.dwProcessId, nullptr};
-        while (!find.found && Seconds() - start < 30) {
-            ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&find));
-            if (!find.found) ::Sleep(1);
-        }
-        // Shown; the first frame is painted once the program waits for input again.
-        ::WaitForInputIdle(process.hProcess, 5000);
-
-        times.push_back(Seconds() - start);
+        times.push_back(time);
         if (run == runs - 1) {
             ::Sleep(3000); // idle
             memory.cb = sizeof memory;
@@ -83,16 +109,31 @@ int Launch(const std::string& exe, int runs) {
             std::fflush(stdout);
             ::Sleep(3000);
         }
-        ::TerminateProcess(process.hProcess, 0);
-        ::WaitForSingleObject(process.hProcess, INFINITE);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
+        End(process);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("first_frame_median_ms %.1f\n", 1000 * times[times.size() / 2]);
-    std::printf("first_frame_min_ms %.1f\n", 1000 * times.front());
-    std::printf("first_frame_max_ms %.1f\n", 1000 * times.back());
+    PrintTimes("", times);
     std::printf("working_set_kb %zu\n", static_cast<size_t>(memory.WorkingSetSize / 1024));
+    return 0;
+}
+
+// Programs started in turn, `runs` rounds; the times of program i are printed with "i_" before
+// their keys.
+int Times(int runs, const std::vector<std::string>& exes) {
+    std::vector<std::vector<double>> times(exes.size());
+    for (int run = 0; run < runs; ++run) {
+        for (size_t i = 0; i < exes.size(); ++i) {
+            PROCESS_INFORMATION process{};
+            const double time = StartToFirstFrame(exes[i], &process);
+            if (time < 0) {
+                std::printf("error cannot-start %s\n", exes[i].c_str());
+                return 1;
+            }
+            times[i].push_back(time);
+            End(process);
+        }
+    }
+    for (size_t i = 0; i < exes.size(); ++i)
+        PrintTimes((std::to_string(i) + "_").c_str(), times[i]);
     return 0;
 }
 
@@ -139,7 +180,10 @@ int Count(const std::string& what) {
 
 int main(int argc, char** argv) {
     if (argc >= 4 && std::string(argv[1]) == "launch") return Launch(argv[2], std::atoi(argv[3]));
+    if (argc >= 4 && std::string(argv[1]) == "times")
+        return Times(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
     if (argc >= 3 && std::string(argv[1]) == "count") return Count(argv[2]);
-    std::fprintf(stderr, "usage: StartupBench launch <exe> <runs> | count player|bare\n");
+    std::fprintf(stderr, "usage: StartupBench launch <exe> <runs> | times <runs> <exe>... | "
+                         "count player|bare\n");
     return 2;
 }
