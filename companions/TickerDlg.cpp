@@ -30,7 +30,7 @@ CTickerDlg::CTickerDlg(Clock pfnNow)
     : fw::CDialog(IDD_TICKER, nullptr), m_pfnNow(pfnNow ? pfnNow : &CurrentTime) {}
 
 CTickerDlg::~CTickerDlg() {
-    // The window went without DestroyWindow (with its owner, or a creation that failed).
+    // The window went without DestroyWindow (destroyed by its handle, a creation that failed).
     ReleaseDrawing();
 }
 

@@ -8,12 +8,19 @@
 //                                      in turn (one of each per round), so that a machine
 //                                      that slows down meanwhile slows all of them alike;
 //                                      median, min and max per program
+//   StartupBench ticker <runs>         in this process, beside a hidden main window template:
+//                                      the milliseconds that creating the title ticker takes
+//                                      (an entry current, as at a start with a playlist),
+//                                      the first time and the median of the runs after it
 //   StartupBench count player|bare     in this process: GDI objects, windows and kernel
 //                                      handles that the player's main window (real decoder
 //                                      library, INI file in a temporary folder) or a bare
 //                                      window adds
 // Results are printed as "key value" lines for tools/bench/run-startup-bench.sh.
 #include "app/PlayerDlg.h"
+#include "companions/TickerDlg.h"
+#include "framework/IniFile.h"
+#include "playlist/Playlist.h"
 #include "res/resource.h"
 #include "tests/support/ResourceCounts.h"
 
@@ -137,6 +144,52 @@ int Times(int runs, const std::vector<std::string>& exes) {
     return 0;
 }
 
+// An INI file with nothing in it.
+class CEmptyIni final : public fw::IIniFile {
+public:
+    int GetInt(const std::string&, const char*, const char*) override { return 0; }
+    std::string GetString(const std::string&, const char*, const char*, size_t) override {
+        return "";
+    }
+    std::vector<std::string> GetSection(const std::string&, const char*) override { return {}; }
+    bool WriteString(const std::string&, const char*, const char*, const std::string&) override {
+        return false;
+    }
+    bool ReplaceContents(const std::string&, const std::string&) override { return false; }
+};
+
+INT_PTR CALLBACK NullDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+int TimeTicker(int runs) {
+    // The main window's template first: its font is loaded before the ticker at a real start.
+    HWND main = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PLAYER),
+                                     nullptr, &NullDialogProc, 0);
+    CEmptyIni ini;
+    CPlaylist playlist(ini);
+    CTrackEntry entry;
+    entry.m_strArtist = "ぴこもち合唱団";
+    entry.m_strTitle = "おもちがふくらむ夜のうた";
+    int index = 0;
+    playlist.Add(&index, entry);
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const double start = Seconds();
+        auto* ticker = new CTickerDlg();
+        ticker->m_pPlaylist = &playlist;
+        if (!ticker->CreateHidden()) return 1;
+        times.push_back(1000 * (Seconds() - start));
+        ticker->DestroyWindow(); // deletes itself
+    }
+    ::DestroyWindow(main);
+    std::printf("ticker_first_ms %.2f\n", times.front());
+    std::vector<double> warm(times.begin() + 1, times.end());
+    std::sort(warm.begin(), warm.end());
+    std::printf("ticker_median_ms %.2f\n", warm.empty() ? 0.0 : warm[warm.size() / 2]);
+    return 0;
+}
+
 LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -182,8 +235,9 @@ int main(int argc, char** argv) {
     if (argc >= 4 && std::string(argv[1]) == "launch") return Launch(argv[2], std::atoi(argv[3]));
     if (argc >= 4 && std::string(argv[1]) == "times")
         return Times(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
+    if (argc >= 3 && std::string(argv[1]) == "ticker") return TimeTicker(std::atoi(argv[2]));
     if (argc >= 3 && std::string(argv[1]) == "count") return Count(argv[2]);
     std::fprintf(stderr, "usage: StartupBench launch <exe> <runs> | times <runs> <exe>... | "
-                         "count player|bare\n");
+                         "ticker <runs> | count player|bare\n");
     return 2;
 }

@@ -5,7 +5,8 @@
 #    hidden; the Wine server, Wine's other processes of the prefix and the X server apart (each
 #    tick copies the ticker to its window: X traffic);
 #  - start-up to the first shown frame beside a bare window, this build (the ticker created at
-#    start) and a player built without the ticker, started in turn.
+#    start) and a player built without the ticker, started in turn; and the time that creating
+#    the ticker takes, measured in-process.
 # Usage: tools/bench/run-ticker-bench.sh [build folder] [bin folder of a player built without
 # the ticker] [start-up runs] [seconds per CPU condition]. Without the second folder the rows of
 # the player before the ticker are left out. Prints Markdown tables.
@@ -17,6 +18,8 @@ runs=${3:-21}
 seconds=${4:-60}
 bin="$build/win64/bin"
 source "$repo/tools/wine/wine-env.sh" "$build/wine" test
+# The display number of an earlier run must not be read before the new server writes its own.
+rm -f "$PLAYER_WINE_ROOT/xvfb.display"
 source "$repo/tools/wine/virtual-display.sh"
 root=$PLAYER_WINE_ROOT
 
@@ -143,3 +146,6 @@ echo "|---|---|"
 for i in "${!labels[@]}"; do
     echo "| ${labels[$i]} | $(value "${i}_first_frame_median_ms") ($(value "${i}_first_frame_min_ms")–$(value "${i}_first_frame_max_ms")) |"
 done
+echo
+result=$(cd "$work" && "$WINE" "$work/StartupBench.exe" ticker "$runs" | tr -d '\r')
+echo "Creating the ticker in-process (\`StartupBench ticker $runs\`): $(value ticker_first_ms) ms the first time, median $(value ticker_median_ms) ms of the $((runs - 1)) after it."
