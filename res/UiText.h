@@ -5,6 +5,9 @@ namespace ui {
 
 constexpr char kProductTitle[] = "ぴこもちＭＰ３プレーヤー";
 
+// The ticker's line while no entry is current.
+constexpr char kTickerBanner[] = "いまはなんにもえらばれてないよ～。きょくをいれてね♪";
+
 // Exit confirmation (Yes / No).
 constexpr char kExitText[] = "どうせすてるんでしょ？";
 constexpr char kExitCaption[] = "きえてほしい？";

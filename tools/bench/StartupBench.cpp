@@ -4,12 +4,23 @@
 //                                      CreateProcess to its first window of 233 x 206 pixels
 //                                      being visible with the program idle; then the memory of
 //                                      the idle program after 3 s
+//   StartupBench times <runs> <exe>... the same first-frame time for several programs, started
+//                                      in turn (one of each per round), so that a machine
+//                                      that slows down meanwhile slows all of them alike;
+//                                      median, min and max per program
+//   StartupBench ticker <runs>         in this process, beside a hidden main window template:
+//                                      the milliseconds that creating the title ticker takes
+//                                      (an entry current, as at a start with a playlist),
+//                                      the first time and the median of the runs after it
 //   StartupBench count player|bare     in this process: GDI objects, windows and kernel
 //                                      handles that the player's main window (real decoder
 //                                      library, INI file in a temporary folder) or a bare
 //                                      window adds
 // Results are printed as "key value" lines for tools/bench/run-startup-bench.sh.
 #include "app/PlayerDlg.h"
+#include "companions/TickerDlg.h"
+#include "framework/IniFile.h"
+#include "playlist/Playlist.h"
 #include "res/resource.h"
 #include "tests/support/ResourceCounts.h"
 
@@ -49,29 +60,51 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+// Starts `exe` and waits for its first shown frame; the seconds it took, or a negative number
+// when it could not be started. The process is left running in `process`.
+double StartToFirstFrame(const std::string& exe, PROCESS_INFORMATION* process) {
+    std::string command = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    const double start = Seconds();
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, process))
+        return -1;
+    FindWindowOf find{process->dwProcessId, nullptr};
+    while (!find.found && Seconds() - start < 30) {
+        ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&find));
+        if (!find.found) ::Sleep(1);
+    }
+    // Shown; the first frame is painted once the program waits for input again.
+    ::WaitForInputIdle(process->hProcess, 5000);
+    return Seconds() - start;
+}
+
+void End(const PROCESS_INFORMATION& process) {
+    ::TerminateProcess(process.hProcess, 0);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+void PrintTimes(const char* prefix, std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    std::printf("%sfirst_frame_median_ms %.1f\n", prefix, 1000 * times[times.size() / 2]);
+    std::printf("%sfirst_frame_min_ms %.1f\n", prefix, 1000 * times.front());
+    std::printf("%sfirst_frame_max_ms %.1f\n", prefix, 1000 * times.back());
+}
+
 int Launch(const std::string& exe, int runs) {
     std::vector<double> times;
     PROCESS_MEMORY_COUNTERS_EX memory{};
     for (int run = 0; run < runs; ++run) {
-        std::string command = "\"" + exe + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        const double start = Seconds();
-        if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process)) {
+        const double time = StartToFirstFrame(exe, &process);
+        if (time < 0) {
             std::printf("error cannot-start\n");
             return 1;
         }
-        FindWindowOf find{process.dwProcessId, nullptr};
-        while (!find.found && Seconds() - start < 30) {
-            ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&find));
-            if (!find.found) ::Sleep(1);
-        }
-        // Shown; the first frame is painted once the program waits for input again.
-        ::WaitForInputIdle(process.hProcess, 5000);
-
-        times.push_back(Seconds() - start);
+        times.push_back(time);
         if (run == runs - 1) {
             ::Sleep(3000); // idle
             memory.cb = sizeof memory;
@@ -83,16 +116,81 @@ int Launch(const std::string& exe, int runs) {
             std::fflush(stdout);
             ::Sleep(3000);
         }
-        ::TerminateProcess(process.hProcess, 0);
-        ::WaitForSingleObject(process.hProcess, INFINITE);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
+        End(process);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("first_frame_median_ms %.1f\n", 1000 * times[times.size() / 2]);
-    std::printf("first_frame_min_ms %.1f\n", 1000 * times.front());
-    std::printf("first_frame_max_ms %.1f\n", 1000 * times.back());
+    PrintTimes("", times);
     std::printf("working_set_kb %zu\n", static_cast<size_t>(memory.WorkingSetSize / 1024));
+    return 0;
+}
+
+// Programs started in turn, `runs` rounds; the times of program i are printed with "i_" before
+// their keys.
+int Times(int runs, const std::vector<std::string>& exes) {
+    std::vector<std::vector<double>> times(exes.size());
+    for (int run = 0; run < runs; ++run) {
+        for (size_t i = 0; i < exes.size(); ++i) {
+            PROCESS_INFORMATION process{};
+            const double time = StartToFirstFrame(exes[i], &process);
+            if (time < 0) {
+                std::printf("error cannot-start %s\n", exes[i].c_str());
+                return 1;
+            }
+            times[i].push_back(time);
+            End(process);
+        }
+    }
+    for (size_t i = 0; i < exes.size(); ++i)
+        PrintTimes((std::to_string(i) + "_").c_str(), times[i]);
+    return 0;
+}
+
+// An INI file with nothing in it.
+class CEmptyIni final : public fw::IIniFile {
+public:
+    int GetInt(const std::string&, const char*, const char*) override { return 0; }
+    std::string GetString(const std::string&, const char*, const char*, size_t) override {
+        return "";
+    }
+    std::vector<std::string> GetSection(const std::string&, const char*) override { return {}; }
+    bool WriteString(const std::string&, const char*, const char*, const std::string&) override {
+        return false;
+    }
+    bool ReadContents(const std::string&, std::string* contents) override {
+        contents->clear();
+        return true;
+    }
+    bool ReplaceContents(const std::string&, const std::string&) override { return false; }
+};
+
+INT_PTR CALLBACK NullDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+int TimeTicker(int runs) {
+    // The main window's template first: its font is loaded before the ticker at a real start.
+    HWND main = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PLAYER),
+                                     nullptr, &NullDialogProc, 0);
+    CEmptyIni ini;
+    CPlaylist playlist(ini);
+    CTrackEntry entry;
+    entry.m_strArtist = "ぴこもち合唱団";
+    entry.m_strTitle = "おもちがふくらむ夜のうた";
+    int index = 0;
+    playlist.Add(&index, entry);
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const double start = Seconds();
+        auto* ticker = new CTickerDlg();
+        ticker->m_pPlaylist = &playlist;
+        if (!ticker->CreateHidden()) return 1;
+        times.push_back(1000 * (Seconds() - start));
+        ticker->DestroyWindow(); // deletes itself
+    }
+    ::DestroyWindow(main);
+    std::printf("ticker_first_ms %.2f\n", times.front());
+    std::vector<double> warm(times.begin() + 1, times.end());
+    std::sort(warm.begin(), warm.end());
+    std::printf("ticker_median_ms %.2f\n", warm.empty() ? 0.0 : warm[warm.size() / 2]);
     return 0;
 }
 
@@ -139,7 +237,11 @@ int Count(const std::string& what) {
 
 int main(int argc, char** argv) {
     if (argc >= 4 && std::string(argv[1]) == "launch") return Launch(argv[2], std::atoi(argv[3]));
+    if (argc >= 4 && std::string(argv[1]) == "times")
+        return Times(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
+    if (argc >= 3 && std::string(argv[1]) == "ticker") return TimeTicker(std::atoi(argv[2]));
     if (argc >= 3 && std::string(argv[1]) == "count") return Count(argv[2]);
-    std::fprintf(stderr, "usage: StartupBench launch <exe> <runs> | count player|bare\n");
+    std::fprintf(stderr, "usage: StartupBench launch <exe> <runs> | times <runs> <exe>... | "
+                         "ticker <runs> | count player|bare\n");
     return 2;
 }

@@ -19,9 +19,9 @@ namespace {
 
 // The player's message boxes by caption (code page 932, as the player shows them).
 struct Box {
-    const char* name;    // for the report
+    const char* name; // for the report
     const char* caption;
-    WPARAM answer;       // the button pressed
+    WPARAM answer; // the button pressed
     int count;
 };
 Box g_boxes[] = {
@@ -95,8 +95,10 @@ int main(int argc, char** argv) {
             const bool answered =
                 ::SendMessageTimeoutA(player, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
             ++pings;
-            if (answered) longest = std::max(longest, Milliseconds() - start);
-            else if (::IsWindow(player)) ++unanswered;
+            if (answered)
+                longest = std::max(longest, Milliseconds() - start);
+            else if (::IsWindow(player))
+                ++unanswered;
         }
         ::Sleep(100);
     }

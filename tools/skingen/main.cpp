@@ -1,5 +1,5 @@
-// Writes the main window's skin bitmaps, the program icon and the editor's row marks into one
-// folder:
+// Writes the main window's skin bitmaps, the ticker's bitmaps, the program icon and the editor's
+// row marks into one folder:
 //   skingen <folder>
 // The output depends on nothing but this program and the run tables, so the committed files in
 // res/ can be checked against a fresh run.
@@ -7,6 +7,7 @@
 #include "tools/skingen/IconFile.h"
 #include "tools/skingen/RowIcons.h"
 #include "tools/skingen/SkinScene.h"
+#include "tools/skingen/TickerArt.h"
 
 #include <cstdio>
 #include <string>
@@ -77,5 +78,8 @@ int main(int argc, char** argv) {
     ok = Write(folder + "player.ico", EncodeIco(icons)) && ok;
     ok = Write(folder + "row.ico", EncodeIco({RowIcon()})) && ok;
     ok = Write(folder + "current_row.ico", EncodeIco({CurrentRowIcon()})) && ok;
+
+    for (const NamedBitmap& bitmap : DrawTickerBitmaps())
+        ok = Write(folder + bitmap.fileName, EncodeBmp8(bitmap.image)) && ok;
     return ok ? 0 : 1;
 }

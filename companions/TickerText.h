@@ -1,0 +1,15 @@
+// The line the ticker scrolls for an entry. Platform-free.
+#pragma once
+
+#include "playlist/TrackEntry.h"
+
+#include <string>
+
+namespace ticker {
+
+// The entry's artist, "　：　" (full-width space, colon, space) and its title, as code page 932
+// bytes; an entry with neither shows the separator alone. With no entry (null) the banner
+// ui::kTickerBanner.
+std::string TickerText(const CTrackEntry* pEntry);
+
+} // namespace ticker

@@ -1,0 +1,77 @@
+// A thousand ticks of a scrolling ticker create no GDI object and allocate nothing of the
+// program's own, and the ticker leaves no GDI object behind. This program alone is linked with
+// malloc wrapped: our code and the C++ library linked into it (operator new, strings) allocate
+// through it; what Wine allocates inside the system's functions is not counted, and its heap is
+// reported apart.
+#include "companions/TickerDlg.h"
+#include "playlist/Playlist.h"
+#include "tests/companions/TickerPixels.h"
+#include "tests/support/IniFileFake.h"
+#include "tests/support/ResourceCounts.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+std::atomic<long> g_allocations{0};
+time_t g_now = 7000000;
+} // namespace
+
+extern "C" void* __real_malloc(size_t size);
+extern "C" void* __wrap_malloc(size_t size) {
+    ++g_allocations;
+    return __real_malloc(size);
+}
+
+namespace {
+
+long long ProcessHeapBytesInUse() {
+    PROCESS_HEAP_ENTRY entry{};
+    long long bytes = 0;
+    while (::HeapWalk(::GetProcessHeap(), &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
+    return bytes;
+}
+
+TEST(TickerTicks, AThousandTicksCreateAndAllocateNothing) {
+    CIniFileFake ini;
+    CPlaylist playlist(ini);
+    CTrackEntry entry;
+    entry.m_strTitle = "おもちがふくらむ夜のうた、いちばんからさんばんまで";
+    int index = 0;
+    ASSERT_TRUE(playlist.Add(&index, entry));
+    auto open = [&playlist] {
+        auto* ticker = new CTickerDlg([] { return g_now; });
+        ticker->m_pPlaylist = &playlist;
+        EXPECT_TRUE(ticker->CreateHidden());
+        ::ShowWindow(ticker->m_hWnd, SW_SHOWNA);
+        ticker->m_bShown = TRUE;
+        return ticker;
+    };
+    open()->DestroyWindow(); // a first one warms what Wine keeps for later
+    const int gdiBefore = CountGdiObjects();
+    CTickerDlg* ticker = open();
+    const CPixels first = BandOf(TickerPixels(ticker->m_hWnd));
+    g_now += 5; // past the pause: every tick moves the line
+    for (int i = 0; i < 5; ++i)
+        ::SendMessageA(ticker->m_hWnd, WM_TIMER, 1, 0);
+
+    const int gdi = CountGdiObjects();
+    const long allocations = g_allocations;
+    ASSERT_GT(allocations, 0) << "the allocators are not wrapped: nothing would be counted";
+    const long long heap = ProcessHeapBytesInUse();
+    for (int i = 0; i < 1000; ++i)
+        ::SendMessageA(ticker->m_hWnd, WM_TIMER, 1, 0);
+    EXPECT_EQ(0, g_allocations - allocations);
+    EXPECT_EQ(gdi, CountGdiObjects());
+    std::printf("process heap over 1000 ticks (Wine's own): %+lld bytes\n",
+                ProcessHeapBytesInUse() - heap);
+    EXPECT_NE(first.rgb, BandOf(TickerPixels(ticker->m_hWnd)).rgb); // it did move
+
+    ticker->DestroyWindow(); // and deleted itself
+    EXPECT_EQ(gdiBefore, CountGdiObjects());
+}
+
+} // namespace
