@@ -2,6 +2,7 @@
 
 #include "companions/TickerLayout.h"
 #include "companions/TickerText.h"
+#include "framework/RunRegion.h"
 #include "playlist/Playlist.h"
 #include "res/Messages.h"
 #include "res/resource.h"
@@ -65,11 +66,7 @@ LRESULT CTickerDlg::OnCreate(CREATESTRUCTA*) {
 }
 
 void CTickerDlg::BuildRegion() {
-    const ticker::Triangles triangles = ticker::BalloonTriangles();
-    static_assert(sizeof(ticker::Point) == sizeof(POINT), "points are handed over as they are");
-    m_hWindowRgn = ::CreatePolyPolygonRgn(reinterpret_cast<const POINT*>(triangles.points.data()),
-                                          triangles.counts.data(),
-                                          static_cast<int>(triangles.counts.size()), WINDING);
+    m_hWindowRgn = fw::CreateRunRegion(ticker::BalloonRuns());
 }
 
 BOOL CTickerDlg::OnInitDialog() {

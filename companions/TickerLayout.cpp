@@ -5,11 +5,11 @@
 
 namespace ticker {
 
-const std::vector<RunRows>& BalloonRuns() {
+fw::RunTable BalloonRuns() {
     // Rows 0 and 79 are empty; rows 1 to 56 are the balloon's body, 57 to 78 its tail, which
     // points down at the main window.
     // clang-format off
-    static const std::vector<RunRows> runs = {
+    static constexpr fw::RunRows kRuns[] = {
         {1, 1, 10, 220},
         {2, 2, 7, 223},
         {3, 3, 5, 224},
@@ -42,21 +42,7 @@ const std::vector<RunRows>& BalloonRuns() {
         {78, 78, 119, 120},
     };
     // clang-format on
-    return runs;
-}
-
-Triangles BalloonTriangles() {
-    Triangles triangles;
-    for (const RunRows& rows : BalloonRuns()) {
-        for (int y = rows.firstRow; y <= rows.lastRow; ++y) {
-            const int a = rows.firstColumn, b = rows.lastColumn;
-            triangles.points.push_back({a, y});
-            triangles.points.push_back({b + 1, y});
-            triangles.points.push_back({b + 1, y + 1});
-            triangles.counts.push_back(3);
-        }
-    }
-    return triangles;
+    return kRuns;
 }
 
 namespace {

@@ -3,8 +3,9 @@
 // cells of the track number and the elapsed time, and the text band. Platform-free.
 #pragma once
 
+#include "framework/RunTable.h"
+
 #include <array>
-#include <vector>
 
 namespace ticker {
 
@@ -31,25 +32,8 @@ constexpr int kBandHeight = 18;
 // long as the INI file keeps them, make a line of up to some 70,000 pixels in full-width text.
 constexpr int kMaxStripWidth = 32767;
 
-// Every row from firstRow to lastRow holds the run of columns firstColumn to lastColumn, both
-// ends inclusive.
-struct RunRows {
-    int firstRow, lastRow, firstColumn, lastColumn;
-};
-
 // The balloon's outline, in ascending rows: one run per row from row 1 to row 78.
-const std::vector<RunRows>& BalloonRuns();
-
-// Arguments for one polygon-region call with the winding fill rule: the run of row y from a to
-// b becomes the triangle (a, y), (b + 1, y), (b + 1, y + 1), which covers exactly those pixels.
-struct Point {
-    int x, y; // the platform's POINT, member for member
-};
-struct Triangles {
-    std::vector<Point> points;
-    std::vector<int> counts; // 3 per triangle, one triangle per row of a run
-};
-Triangles BalloonTriangles();
+fw::RunTable BalloonRuns();
 
 // One glyph copied from the glyph bitmap into the window's top row.
 struct GlyphCopy {

@@ -1,9 +1,8 @@
 // The main window's outline and the hit regions of its seven buttons, held as tables of
-// one-pixel-high runs in window pixels (x to the right, y downwards), and their expansion into the
-// triangles that the region functions take. Platform-free.
+// one-pixel-high runs in window pixels (x to the right, y downwards). Platform-free.
 #pragma once
 
-#include <vector>
+#include "framework/RunTable.h"
 
 namespace mainwnd {
 
@@ -20,55 +19,19 @@ enum : int {
 constexpr int BUTTON_COUNT = 7;
 constexpr int NO_BUTTON = -1;
 
-// Every row from firstRow to lastRow holds the run of columns firstColumn to lastColumn, both
-// ends inclusive. A single row is written with firstRow == lastRow.
-struct RunRows {
-    int firstRow, lastRow, firstColumn, lastColumn;
-};
-
-// A read-only view of one table, its lines in ascending row order.
-class RunTable {
-public:
-    constexpr RunTable(const RunRows* first, const RunRows* last) : m_first(first), m_last(last) {}
-    constexpr const RunRows* begin() const { return m_first; }
-    constexpr const RunRows* end() const { return m_last; }
-    bool Contains(int x, int y) const;
-
-private:
-    const RunRows* m_first;
-    const RunRows* m_last;
-};
+using fw::BoundsOf;
+using fw::ExpandRuns;
+using fw::Run;
+using fw::RunBounds;
+using fw::RunPoint;
+using fw::RunPolygons;
+using fw::RunRows;
+using fw::RunTable;
+using fw::ToTriangles;
 
 RunTable WindowOutline();
 // `index` 0 to BUTTON_COUNT - 1.
 RunTable ButtonRegion(int index);
-
-// One run of one row, columns first to last inclusive.
-struct Run {
-    int y, first, last;
-};
-
-// The table's runs, one per row it covers, ascending by row and left to right within a row.
-std::vector<Run> ExpandRuns(RunTable table);
-
-// Same layout as the platform's POINT, so the Win32 side can hand the points over as they are.
-struct RunPoint {
-    int x, y;
-};
-
-// Arguments for one polygon-region call: the run of row y from a to b becomes the triangle
-// (a, y), (b + 1, y), (b + 1, y + 1), which the winding fill rule turns into exactly those pixels.
-struct RunPolygons {
-    std::vector<RunPoint> points;
-    std::vector<int> counts; // 3 per triangle, one entry per run
-};
-RunPolygons ToTriangles(RunTable table);
-
-// Smallest rectangle holding every pixel of the table, edges inclusive.
-struct RunBounds {
-    int left, top, right, bottom;
-};
-RunBounds BoundsOf(RunTable table);
 
 bool IsInsideOutline(int x, int y);
 // Index of the first button region that holds the pixel, or NO_BUTTON.

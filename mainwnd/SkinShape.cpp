@@ -1,26 +1,15 @@
 // The skin's outline, button regions and bitmaps, and the button hit test.
 #include "mainwnd/Skin.h"
 
+#include "framework/RunRegion.h"
 #include "res/resource.h"
 
 namespace mainwnd {
-namespace {
-
-// One region from a run table: one triangle per run, filled with the winding rule.
-HRGN CreateRunRegion(RunTable table) {
-    const RunPolygons polygons = ToTriangles(table);
-    static_assert(sizeof(RunPoint) == sizeof(POINT), "points are handed over as they are");
-    return ::CreatePolyPolygonRgn(reinterpret_cast<const POINT*>(polygons.points.data()),
-                                  polygons.counts.data(), static_cast<int>(polygons.counts.size()),
-                                  WINDING);
-}
-
-} // namespace
 
 void CSkin::BuildRegions(HINSTANCE instance) {
-    m_hWindowRgn = CreateRunRegion(WindowOutline());
+    m_hWindowRgn = fw::CreateRunRegion(WindowOutline());
     for (int i = 0; i < BUTTON_COUNT; ++i)
-        m_rgnButton[i].Attach(CreateRunRegion(mainwnd::ButtonRegion(i)));
+        m_rgnButton[i].Attach(fw::CreateRunRegion(mainwnd::ButtonRegion(i)));
 
     auto load = [instance](UINT id) { return ::LoadBitmapA(instance, MAKEINTRESOURCEA(id)); };
     m_bmpBack.Attach(load(IDB_BACK));

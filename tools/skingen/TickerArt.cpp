@@ -161,11 +161,7 @@ TrueColourImage Render(int width, int height, Inside inside, Sample sample) {
 } // namespace
 
 std::vector<NamedBitmap> DrawTickerBitmaps() {
-    std::vector<mainwnd::RunRows> rows;
-    for (const ticker::RunRows& r : ticker::BalloonRuns())
-        rows.push_back({r.firstRow, r.lastRow, r.firstColumn, r.lastColumn});
-    const PixelMask balloon(mainwnd::RunTable(rows.data(), rows.data() + rows.size()),
-                            ticker::kWidth, ticker::kHeight);
+    const PixelMask balloon(ticker::BalloonRuns(), ticker::kWidth, ticker::kHeight);
 
     const TrueColourImage skin = Render(
         ticker::kWidth, ticker::kHeight, [&](int x, int y) { return balloon.Has(x, y); },
