@@ -63,15 +63,6 @@ public:
     // Carries out one player command (PC_*); TRUE when it acted.
     BOOL PlayerControl(int nCode);
 
-    // The automatic shrink's state as the one-second timer judges it. Until the mini window
-    // exists nothing on screen shows it; tests read it here.
-    struct CIdleState {
-        int nAutoShrink;    // m_bAutoShrink
-        BOOL bShrunk;       // m_bShrunk
-        time_t tLastAction; // m_tLastAction
-    };
-    CIdleState IdleState() const { return {m_bAutoShrink, m_bShrunk, m_tLastAction}; }
-
 protected:
     const fw::MessageTable& GetMessageTable() const override;
     BOOL OnInitDialog() override;

@@ -71,6 +71,13 @@ template <> struct Crack<WM_CREATE> { // LRESULT OnCreate(CREATESTRUCTA* create)
     }
 };
 
+template <> struct Crack<WM_DESTROY> { // void OnDestroy()
+    template <class T> static LRESULT Call(T& self, void (T::*h)(), WPARAM, LPARAM) {
+        (self.*h)();
+        return 0;
+    }
+};
+
 template <> struct Crack<WM_PAINT> { // void OnPaint()
     template <class T> static LRESULT Call(T& self, void (T::*h)(), WPARAM, LPARAM) {
         (self.*h)();

@@ -55,7 +55,9 @@ protected:
         }
         return true;
     }
-    time_t LastAction() const { return dlg->IdleState().tLastAction; }
+    // The automatic shrink switched on as the mini window's menu does (no action of the user's
+    // on the main window).
+    void AutoShrinkOn() { ::SendMessageA(Wnd(), WM_MINI_COMMAND, ID_AUTOSHRINK, 0); }
 
     std::unique_ptr<CPlayerDlg> dlg;
 };
@@ -66,12 +68,10 @@ TEST_F(MainWindowInput, PressDrawsAndCapturesReleaseActs) {
     Press(16, 100);
     EXPECT_EQ(Wnd(), ::GetCapture());
     EXPECT_FALSE(StopLooksIdle()); // drawn pressed
-    EXPECT_EQ(s_now, LastAction());
     s_now += 1;
     Release(20, 110);
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_TRUE(StopLooksIdle());
-    EXPECT_EQ(s_now, LastAction());
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State()); // the stop button stopped playback
 }
 
@@ -143,7 +143,6 @@ TEST_F(MainWindowInput, MenuOpensAtTheClickAndTogglesTopmostWithASave) {
     EXPECT_EQ(120, menu.Shown()[0].screen.y);
     EXPECT_EQ(Wnd(), menu.Shown()[0].owner);
     EXPECT_EQ(static_cast<UINT>(TPM_RIGHTBUTTON | TPM_RETURNCMD), menu.Shown()[0].flags);
-    EXPECT_EQ(s_now, LastAction());
     EXPECT_TRUE(IsChecked(*dlg, ID_TOPMOST));
     EXPECT_TRUE(Topmost());
     EXPECT_EQ("8", IniValue("DLGMTOP"));
@@ -162,13 +161,14 @@ TEST_F(MainWindowInput, MenuTogglesAutoShrinkWithASave) {
     CPopupMenuScript menu;
     menu.Then(ID_AUTOSHRINK).Then(ID_AUTOSHRINK);
     RightClick(200, 100);
-    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(1, dlg->IdleState().nAutoShrink);
     EXPECT_EQ("8", IniValue("DLGMMIN"));
+    EXPECT_TRUE(LastActionWas(*dlg, s_now)); // the timer shrinks now
+    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
     RightClick(200, 100);
     EXPECT_FALSE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(0, dlg->IdleState().nAutoShrink);
     EXPECT_EQ("0", IniValue("DLGMMIN"));
+    TickAt(*dlg, s_now + 1000); // and never again
+    EXPECT_FALSE(IsShrunk(*dlg));
 }
 
 TEST_F(MainWindowInput, DismissedMenuSavesNothing) {
@@ -184,53 +184,45 @@ TEST_F(MainWindowInput, MiniWindowCommandsSaveFirstEvenWhenTheyDoNothing) {
     ::SendMessageA(Wnd(), WM_MINI_COMMAND, 0, 0);
     EXPECT_EQ("0", IniValue("DLGPOSX"));
     EXPECT_EQ("0", IniValue("DLGMMIN"));
-    ::SendMessageA(Wnd(), WM_MINI_COMMAND, ID_AUTOSHRINK, 0);
-    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
-    EXPECT_EQ(1, dlg->IdleState().nAutoShrink);
+    const time_t start = s_now;
+    AutoShrinkOn();
     EXPECT_EQ("8", IniValue("DLGMMIN"));
+    EXPECT_TRUE(LastActionWas(*dlg, start)); // switched on, and no action of the user's here
+    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
 }
 
 TEST_F(MainWindowInput, PressesReleasesAndRightClicksRestartTheIdleClock) {
+    AutoShrinkOn();
     s_now += 170;
     Press(20, 160); // the ticker button
-    EXPECT_EQ(s_now, LastAction());
+    EXPECT_TRUE(LastActionWas(*dlg, s_now));
     s_now += 3;
     Release(20, 160);
-    EXPECT_EQ(s_now, LastAction());
+    EXPECT_TRUE(LastActionWas(*dlg, s_now));
     CPopupMenuScript menu;
-    menu.Then(0);
+    menu.Then(0).Then(0);
     s_now += 9;
     RightClick(200, 180);
-    EXPECT_EQ(s_now, LastAction());
+    EXPECT_TRUE(LastActionWas(*dlg, s_now));
     // A double click and the timer are no actions of the user's.
-    const time_t last = LastAction();
+    s_now += 9;
+    RightClick(200, 180);
+    const time_t last = s_now;
     s_now += 5;
     ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(20, 160));
     Tick();
-    EXPECT_EQ(last, LastAction());
-}
-
-TEST_F(MainWindowInput, WithoutAMiniWindowNothingHidesThePlayer) {
-    // The mini window is what brings the player back: until there is one, neither the timer
-    // nor a double click outside the buttons may hide the player.
-    CPopupMenuScript menu;
-    menu.Then(ID_AUTOSHRINK);
-    RightClick(200, 100);
-    s_now = LastAction() + 1000;
-    Tick();
-    ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(200, 180));
-    EXPECT_TRUE(::IsWindowVisible(Wnd()));
-    EXPECT_FALSE(dlg->IdleState().bShrunk);
+    EXPECT_TRUE(LastActionWas(*dlg, last));
 }
 
 TEST_F(MainWindowInput, RestoreFromTheMiniWindowShowsThePlayerAgain) {
     ::ShowWindow(Wnd(), SW_HIDE);
     s_now += 42;
+    const time_t restored = s_now;
     ::SendMessageA(Wnd(), WM_MINI_RESTORE, 300, 400);
     EXPECT_TRUE(::IsWindowVisible(Wnd()));
-    EXPECT_FALSE(dlg->IdleState().bShrunk);
-    EXPECT_EQ(s_now, LastAction());
     EXPECT_FALSE(::GetWindowLongPtrA(Wnd(), GWL_EXSTYLE) & WS_EX_TOPMOST); // as the menu says
+    AutoShrinkOn();
+    EXPECT_TRUE(LastActionWas(*dlg, restored)); // the idle clock starts again there
 }
 
 TEST_F(MainWindowInput, DoubleClickOnAButtonActsAgain) {

@@ -205,8 +205,9 @@ TEST(SkinFormTest, GeneratorReproducesTheCommittedFiles) {
     ASSERT_NE(mkdtemp(folder.data()), nullptr);
     const std::string command = std::string("'") + SKINGEN_PATH + "' '" + folder + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    for (const char* name : {"back.bmp", "pressed.bmp", "playing.bmp", "pressed_lit.bmp",
-                             "paused.bmp", "player.ico", "row.ico", "current_row.ico"}) {
+    for (const char* name :
+         {"back.bmp", "pressed.bmp", "playing.bmp", "pressed_lit.bmp", "paused.bmp", "player.ico",
+          "row.ico", "current_row.ico", "mini.bmp"}) {
         SCOPED_TRACE(name);
         const auto fresh = skingen::ReadFileBytes(folder + "/" + name);
         const auto committed = skingen::ReadFileBytes(kResFolder + "/" + name);

@@ -51,6 +51,49 @@ HMENU PlayerDlgTest::PopupMenuOf(const CPlayerDlg& dlg) {
     return shown;
 }
 
+namespace {
+// The mini window is the popup that holds a picture.
+BOOL CALLBACK FindMini(HWND hwnd, LPARAM found) {
+    HWND child = ::GetWindow(hwnd, GW_CHILD);
+    char className[16] = {};
+    if (child && ::GetClassNameA(child, className, sizeof className) &&
+        ::lstrcmpiA(className, "Static") == 0 &&
+        (::GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND PlayerDlgTest::MiniWindow() {
+    HWND mini = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindMini, reinterpret_cast<LPARAM>(&mini));
+    return mini;
+}
+
+bool PlayerDlgTest::IsShrunk(const CPlayerDlg& dlg) {
+    return !::IsWindowVisible(dlg.m_hWnd) && ::IsWindowVisible(MiniWindow());
+}
+
+void PlayerDlgTest::TickAt(const CPlayerDlg& dlg, time_t t) {
+    s_now = t;
+    ::SendMessageA(dlg.m_hWnd, WM_TIMER, 1, 0);
+}
+
+void PlayerDlgTest::RestoreFromMini() {
+    ::SendMessageA(MiniWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(35, 50));
+}
+
+bool PlayerDlgTest::LastActionWas(const CPlayerDlg& dlg, time_t t) {
+    TickAt(dlg, t + 180);
+    const bool stillUp = ::IsWindowVisible(dlg.m_hWnd) != FALSE;
+    TickAt(dlg, t + 181);
+    const bool shrunk = IsShrunk(dlg);
+    if (shrunk) RestoreFromMini();
+    return stillUp && shrunk;
+}
+
 bool PlayerDlgTest::IsChecked(const CPlayerDlg& dlg, UINT id) {
     HMENU menu = PopupMenuOf(dlg);
     return menu && (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;

@@ -32,6 +32,19 @@ protected:
     // Whether the popup menu shows the item checked.
     static bool IsChecked(const CPlayerDlg& dlg, UINT id);
 
+    // The mini window (this thread's popup that holds a picture), or null.
+    static HWND MiniWindow();
+    // The main window hidden and the mini window standing in for it.
+    static bool IsShrunk(const CPlayerDlg& dlg);
+    // One tick of the one-second timer at clock time `t`.
+    static void TickAt(const CPlayerDlg& dlg, time_t t);
+    // A double click on the mini window: the main window comes back.
+    static void RestoreFromMini();
+    // The user's last action on the main window was at `t`, as the automatic shrink (switched
+    // on) sees it: a tick 180 seconds later leaves the player up, one at 181 shrinks it. The
+    // player is brought back afterwards, which counts as an action at t + 181.
+    static bool LastActionWas(const CPlayerDlg& dlg, time_t t);
+
     static time_t s_now;
 
     CTempFolder folder{"vz3dlg"};

@@ -1,10 +1,11 @@
-// Writes the main window's skin bitmaps, the ticker's bitmaps, the program icon and the editor's
-// row marks into one folder:
+// Writes the main window's skin bitmaps, the ticker's bitmaps, the mini window's figure, the
+// program icon and the editor's row marks into one folder:
 //   skingen <folder>
 // The output depends on nothing but this program and the run tables, so the committed files in
 // res/ can be checked against a fresh run.
 #include "tools/skingen/BmpFile.h"
 #include "tools/skingen/IconFile.h"
+#include "tools/skingen/MiniArt.h"
 #include "tools/skingen/RowIcons.h"
 #include "tools/skingen/SkinScene.h"
 #include "tools/skingen/TickerArt.h"
@@ -81,5 +82,6 @@ int main(int argc, char** argv) {
 
     for (const NamedBitmap& bitmap : DrawTickerBitmaps())
         ok = Write(folder + bitmap.fileName, EncodeBmp8(bitmap.image)) && ok;
+    ok = Write(folder + "mini.bmp", EncodeBmp8(DrawMiniBitmap())) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,122 @@
+#include "companions/MiniDlg.h"
+
+#include "companions/MiniShape.h"
+#include "companions/Topmost.h"
+#include "framework/PopupMenu.h"
+#include "framework/RunRegion.h"
+#include "res/Messages.h"
+#include "res/resource.h"
+
+#include <algorithm>
+
+CMiniDlg::CMiniDlg(fw::CDialog* pParent)
+    : fw::CDialog(IDD_MINI, nullptr), m_hMainWnd(pParent ? pParent->m_hWnd : nullptr) {
+    m_bDeletesItself = Create(IDD_MINI, nullptr) != FALSE;
+}
+
+const fw::MessageTable& CMiniDlg::GetMessageTable() const {
+    using D = CMiniDlg;
+    static const fw::MessageEntry messages[] = {
+        {WM_CREATE, &fw::Route<WM_CREATE, &D::OnCreate>},
+        {WM_LBUTTONDOWN, &fw::Route<WM_LBUTTONDOWN, &D::OnLButtonDown>},
+        {WM_LBUTTONDBLCLK, &fw::Route<WM_LBUTTONDBLCLK, &D::OnLButtonDblClk>},
+        {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
+        {WM_SHOWWINDOW, &fw::Route<WM_SHOWWINDOW, &D::OnShowWindow>},
+        {WM_DESTROY, &fw::Route<WM_DESTROY, &D::OnDestroy>},
+    };
+    static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
+    return table;
+}
+
+void CMiniDlg::PostNcDestroy() {
+    if (m_bDeletesItself) delete this;
+}
+
+BOOL CMiniDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    // The template's size in dialog units depends on the font the system finds for it; the
+    // window must hold the whole figure, which the region then cuts out.
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    if (rect.right - rect.left < mini::kWidth || rect.bottom - rect.top < mini::kHeight) {
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, std::max<int>(rect.right - rect.left, mini::kWidth),
+                       std::max<int>(rect.bottom - rect.top, mini::kHeight),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return TRUE;
+}
+
+LRESULT CMiniDlg::OnCreate(CREATESTRUCTA*) {
+    BuildRegion();
+    // Once accepted, the region belongs to the system and goes with the window.
+    if (m_hWindowRgn && !::SetWindowRgn(m_hWnd, m_hWindowRgn, TRUE)) ::DeleteObject(m_hWindowRgn);
+    m_hWindowRgn = nullptr;
+    return Default();
+}
+
+void CMiniDlg::BuildRegion() {
+    m_hWindowRgn = fw::CreateRunRegion(mini::FigureRuns());
+}
+
+void CMiniDlg::OnDestroy() {
+    // The picture loaded the figure from the template; taken back, it is ours to delete (the
+    // control would otherwise leave it behind, or delete it itself: never both).
+    if (HWND picture = ::GetWindow(m_hWnd, GW_CHILD)) {
+        const LRESULT figure = ::SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, 0);
+        if (figure) ::DeleteObject(reinterpret_cast<HGDIOBJ>(figure));
+    }
+    Default();
+}
+
+HWND CMiniDlg::TopLevelParent() const {
+    return m_hMainWnd && ::IsWindow(m_hMainWnd) ? m_hMainWnd : nullptr;
+}
+
+BOOL CMiniDlg::IsTopmostChecked() const {
+    if (!m_pPopupMenu) return FALSE;
+    const UINT state = ::GetMenuState(m_pPopupMenu, ID_TOPMOST, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+}
+
+void CMiniDlg::OnLButtonDown(UINT, POINT point) {
+    // The whole figure is a handle: the system's move loop, as if a caption had been pressed.
+    POINT screen = point;
+    ::ClientToScreen(m_hWnd, &screen);
+    ::SendMessageA(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+}
+
+void CMiniDlg::OnLButtonDblClk(UINT, POINT) {
+    HWND parent = TopLevelParent();
+    ::ShowWindow(m_hWnd, SW_HIDE);
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    if (parent) ::SendMessageA(parent, WM_MINI_RESTORE, rect.right, rect.bottom);
+}
+
+void CMiniDlg::OnRButtonUp(UINT, POINT point) {
+    if (m_pPopupMenu) {
+        HWND parent = TopLevelParent();
+        POINT screen = point;
+        ::ClientToScreen(m_hWnd, &screen);
+        const UINT id =
+            fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);
+        if (id == ID_TOPMOST) {
+            // Put into effect here at once; the main window takes it when it comes back, and
+            // saves it with its next save.
+            const BOOL topmost = !IsTopmostChecked();
+            ::CheckMenuItem(m_pPopupMenu, ID_TOPMOST,
+                            MF_BYCOMMAND | (topmost ? MF_CHECKED : MF_UNCHECKED));
+            ApplyTopmost(m_hWnd, topmost);
+        } else if (parent) {
+            ::SendMessageA(parent, WM_MINI_COMMAND, id, 0);
+        }
+    }
+    Default();
+}
+
+void CMiniDlg::OnShowWindow(BOOL bShow, UINT) {
+    Default();
+    // ApplyTopmost shows the window again through its Z-order call, which raises no second
+    // show notification.
+    if (bShow) ApplyTopmost(m_hWnd, IsTopmostChecked());
+}
