@@ -7,15 +7,13 @@
 #include "companions/Topmost.h"
 #include "framework/IniFileWin32.h"
 #include "framework/MessageBox.h"
-#include "playback/DecoderCallback.h"
+#include "playback/DecoderNotifier.h"
 #include "playback/PlayerController.h"
 #include "playback/Vbmp3Decoder.h"
 #include "playlist/Playlist.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
 #include "res/resource.h"
-
-CPlayerDlg* g_pPlayerDlg = nullptr;
 
 namespace {
 
@@ -58,9 +56,8 @@ CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
       m_iniFile(*env.pIniFile) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_decoder.Init();
-    // The notification may come before any window exists; it finds the object through this.
-    g_pPlayerDlg = this;
-    m_decoder.SetCallback(&DecoderCallback);
+    // Registered now; the notifications go nowhere until the window exists.
+    m_pNotifier = std::make_unique<CDecoderNotifier>(m_decoder);
 }
 
 CPlayerDlg::~CPlayerDlg() {
@@ -69,7 +66,7 @@ CPlayerDlg::~CPlayerDlg() {
     m_skin.Release();
     m_pController.reset();
     delete m_pPlaylist;
-    if (g_pPlayerDlg == this) g_pPlayerDlg = nullptr;
+    m_pNotifier.reset(); // unregisters: the library was released (or never had a window)
 }
 
 const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
@@ -120,7 +117,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_pPlaylist->Load();
     m_pController = std::make_unique<CPlayerController>(m_decoder, *m_pPlaylist,
                                                         static_cast<IPlayerView&>(*this));
-    SetDecoderNotifyTarget(m_hWnd);
+    m_pNotifier->SetTarget(m_hWnd);
 
     CreateMini();
     m_pPlaylistDlg = nullptr;
@@ -159,7 +156,7 @@ BOOL CPlayerDlg::DestroyWindow() {
     UnregisterMediaKeys();
     if (m_hWnd) ::KillTimer(m_hWnd, kHandOverTimer);
     // The library goes first: after vbmp3_free no notification can reach what follows.
-    SetDecoderNotifyTarget(nullptr);
+    m_pNotifier->SetTarget(nullptr);
     m_decoder.Stop();
     m_decoder.Close();
     m_decoder.Free();

@@ -29,6 +29,7 @@ class CTickerDlg;
 class CMiniDlg;
 class CPlaylistDlg;
 class CPlayerInstance;
+class CDecoderNotifier;
 
 // What the main window takes from outside the window system; tests substitute fakes.
 struct CPlayerEnvironment {
@@ -173,9 +174,7 @@ private:
     CPlayerInstance* m_pInstance = nullptr;           // not owned
     time_t (*m_pfnNow)();                             // the clock in whole seconds
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
+    std::unique_ptr<CDecoderNotifier> m_pNotifier;    // the decoder's notifications to here
     IDecoder& m_decoder;
     fw::IIniFile& m_iniFile;
 };
-
-// The one main window, for the decoder's notification function.
-extern CPlayerDlg* g_pPlayerDlg;

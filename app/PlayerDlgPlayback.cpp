@@ -5,7 +5,7 @@
 
 #include "framework/AnsiText.h"
 #include "framework/MessageBox.h"
-#include "playback/DecoderCallback.h"
+#include "playback/DecoderNotifier.h"
 #include "playback/PlayerController.h"
 #include "playlist/Playlist.h"
 #include "res/UiText.h"
@@ -25,7 +25,7 @@ void CPlayerDlg::OnDecoderNotify(int code, int value) {
 
 LRESULT CPlayerDlg::OnDecoderNotifyMessage(WPARAM packed, LPARAM value) {
     int code = 0, seconds = 0;
-    if (UnpackDecoderNotify(packed, value, &code, &seconds)) OnDecoderNotify(code, seconds);
+    if (m_pNotifier->Unpack(packed, value, &code, &seconds)) OnDecoderNotify(code, seconds);
     return 0;
 }
 
@@ -79,5 +79,5 @@ void CPlayerDlg::RedrawSkin() {
 }
 
 void CPlayerDlg::TrackChanging() {
-    AdvanceDecoderGeneration();
+    m_pNotifier->TrackChanging();
 }

@@ -4,6 +4,7 @@
 #include "app/PlayerDlg.h"
 
 #include "companions/TickerDlg.h"
+#include "playback/DecoderNotifier.h"
 #include "res/Messages.h"
 
 #include <cstdint>
@@ -51,9 +52,7 @@ void CPlayerDlg::SendTickerCurrent(WPARAM wParam, LPARAM lParam, bool forceRefre
 void CPlayerDlg::TellTicker(int index, int code, int elapsedSec, bool forceRefresh) {
     if (!IsTickerShown()) return;
     // The index goes in the upper bits as an unsigned number: -1 (no entry) too.
-    const WPARAM wParam = (static_cast<WPARAM>(static_cast<uint32_t>(index)) << 8) |
-                          (static_cast<uint32_t>(code) & 0xFF);
-    SendTickerCurrent(wParam, elapsedSec, forceRefresh);
+    SendTickerCurrent(PackWithCode(static_cast<uint32_t>(index), code), elapsedSec, forceRefresh);
 }
 
 void CPlayerDlg::OnMove(int, int) {

@@ -19,8 +19,9 @@ public:
     // Notification: NOTIFY_END when the open file has played to its end (`value` 0 when it gave
     // no sound at all); NOTIFY_FAILED when the sound device failed while it played (playing
     // has stopped); any other code carries the elapsed whole seconds in `value`. May arrive on
-    // a thread of the library's own.
-    using NotifyFunc = void (*)(int code, int value);
+    // a thread of the library's own. The function gets the context registered with it and
+    // answers whether it passed the notification on.
+    using NotifyFunc = bool (*)(void* context, int code, int value);
 
     static constexpr int STATE_STOPPED = 0;
     static constexpr int STATE_PLAYING = 1;
@@ -32,7 +33,8 @@ public:
 
     virtual bool Init() = 0;
     virtual void Free() = 0;
-    virtual void SetCallback(NotifyFunc notify) = 0;
+    // The function notifications go to, with its context (null: none).
+    virtual void SetCallback(NotifyFunc notify, void* context) = 0;
     // True when the file was opened.
     virtual bool Open(const std::string& path) = 0;
     virtual void Close() = 0;

@@ -2,23 +2,35 @@
 
 #include "vbmp3/vbmp3.h"
 
-#include <atomic>
+#include <mutex>
 #include <cstring>
 
 // The seam's numbers are the library's.
-static_assert(IDecoder::STATE_STOPPED == 0 && IDecoder::STATE_PLAYING == 1 &&
-                  IDecoder::STATE_PAUSED == 2,
+static_assert(IDecoder::STATE_STOPPED == VBMP3_STATE_STOPPED &&
+                  IDecoder::STATE_PLAYING == VBMP3_STATE_PLAYING &&
+                  IDecoder::STATE_PAUSED == VBMP3_STATE_PAUSED,
               "vbmp3_getState's states");
 static_assert(IDecoder::NOTIFY_END == VBMP3_NOTIFY_END, "end of a file");
 static_assert(IDecoder::NOTIFY_FAILED == VBMP3_NOTIFY_FAILED, "failure of the device");
 
 namespace {
 
-// The library calls back with its own calling convention; forward to the registered function.
-std::atomic<IDecoder::NotifyFunc> g_notify{nullptr};
+// The library calls back with its own calling convention and without a context: the one
+// registration is kept here, guarded, for the library's notification thread.
+struct Registration {
+    std::mutex lock;
+    IDecoder::NotifyFunc notify = nullptr;
+    void* context = nullptr;
+};
+Registration& TheRegistration() {
+    static Registration registration;
+    return registration;
+}
 
 void WINAPI NotifyTrampoline(INT32 code, INT32 value) {
-    if (IDecoder::NotifyFunc notify = g_notify.load()) notify(code, value);
+    Registration& r = TheRegistration();
+    std::lock_guard<std::mutex> lock(r.lock);
+    if (r.notify) r.notify(r.context, code, value);
 }
 
 // A zero-terminated text inside a fixed field, read without running past the field.
@@ -35,8 +47,13 @@ void CVbmp3Decoder::Free() {
     vbmp3_free();
 }
 
-void CVbmp3Decoder::SetCallback(NotifyFunc notify) {
-    g_notify.store(notify);
+void CVbmp3Decoder::SetCallback(NotifyFunc notify, void* context) {
+    {
+        Registration& r = TheRegistration();
+        std::lock_guard<std::mutex> lock(r.lock);
+        r.notify = notify;
+        r.context = context;
+    }
     vbmp3_callback(&NotifyTrampoline);
 }
 

@@ -7,7 +7,7 @@ class CVbmp3Decoder final : public IDecoder {
 public:
     bool Init() override;
     void Free() override;
-    void SetCallback(NotifyFunc notify) override;
+    void SetCallback(NotifyFunc notify, void* context) override;
     bool Open(const std::string& path) override;
     void Close() override;
     bool Play() override;

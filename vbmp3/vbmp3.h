@@ -168,6 +168,10 @@ VBMP3_API BOOL WINAPI vbmp3_pause(void);
  * changing nothing, otherwise. Any thread. */
 VBMP3_API BOOL WINAPI vbmp3_restart(void);
 
+#define VBMP3_STATE_STOPPED 0
+#define VBMP3_STATE_PLAYING 1
+#define VBMP3_STATE_PAUSED 2
+
 /* Returns the state: 0 stopped (nothing open, never played, stopped, played to its end, or the
  * output device failed while playing), 1 playing, 2 paused. Writes to `elapsedSec` (caller's; may
  * be NULL) the whole seconds of the file that the device has played, as heard rather than as

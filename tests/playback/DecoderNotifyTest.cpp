@@ -158,11 +158,25 @@ TEST_F(DecoderNotify, ADeviceThatFailsWhilePlayingShowsStopped) {
 }
 
 TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {
+    EXPECT_TRUE(decoder.Notify(1, 5)); // passed on while the window lives
     dlg->DestroyWindow();
-    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1); // must not crash or post anywhere
+    EXPECT_FALSE(decoder.Notify(IDecoder::NOTIFY_END, 1)); // and no longer
+
+    // A player window created afterwards, on its own decoder, gets nothing from the first.
+    CFakeDecoder other;
+    CPlayerEnvironment env;
+    env.pDecoder = &other;
+    env.pIniFile = &iniFile;
+    env.pfnNow = [] { return s_now; };
+    dlg = std::make_unique<CPlayerDlg>(nullptr, env); // for TearDown too
+    dlg->SetIniPath(iniPath);
+    ASSERT_TRUE(dlg->Create(IDD_PLAYER, nullptr));
+    other.ClearCalls();
+    NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1);
+    EXPECT_FALSE(decoder.Notify(IDecoder::NOTIFY_END, 1));
     PumpMessages();
-    SUCCEED();
-    dlg = OpenDlg(); // for TearDown
+    EXPECT_TRUE(other.Calls().empty());
+    EXPECT_EQ("", other.OpenPath());
 }
 
 TEST_F(DecoderNotify, MissingFilePromptNamesThePath) {

@@ -21,10 +21,11 @@ void CFakeDecoder::Free() {
     Record("Free");
 }
 
-void CFakeDecoder::SetCallback(NotifyFunc notify) {
-    Record("SetCallback");
+void CFakeDecoder::SetCallback(NotifyFunc notify, void* context) {
+    Record(notify ? "SetCallback" : "SetCallback(none)");
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     m_notify = notify;
+    m_context = context;
 }
 
 bool CFakeDecoder::Open(const std::string& path) {
@@ -102,14 +103,14 @@ void CFakeDecoder::StopCallback() {
 
 bool CFakeDecoder::Notify(int code, int value) {
     NotifyFunc notify = nullptr;
+    void* context = nullptr;
     {
         std::lock_guard<std::recursive_mutex> lock(m_mutex);
         if (!m_callbacksOn) return false;
         notify = m_notify;
+        context = m_context;
     }
-    if (!notify) return false;
-    notify(code, value);
-    return true;
+    return notify && notify(context, code, value);
 }
 
 bool CFakeDecoder::EndTrack(bool playedSound) {
@@ -151,11 +152,6 @@ int CFakeDecoder::State() const {
 bool CFakeDecoder::CallbacksOn() const {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     return m_callbacksOn;
-}
-
-IDecoder::NotifyFunc CFakeDecoder::Callback() const {
-    std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    return m_notify;
 }
 
 int CFakeDecoder::GetStateCalls() const {

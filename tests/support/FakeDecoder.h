@@ -16,7 +16,7 @@ class CFakeDecoder : public IDecoder {
 public:
     bool Init() override;
     void Free() override;
-    void SetCallback(NotifyFunc notify) override;
+    void SetCallback(NotifyFunc notify, void* context) override;
     bool Open(const std::string& path) override;
     void Close() override;
     bool Play() override;
@@ -42,7 +42,7 @@ public:
     std::map<std::string, std::function<void()>> hooks;
 
     // Delivers a notification as the library would (to the registered function), if
-    // notifications are on; returns whether it was delivered.
+    // notifications are on; returns whether the function passed it on.
     bool Notify(int code, int value);
     // The open file plays to its end, as the library reports it: the state becomes stopped with
     // the file still open, then the end notice (if notifications are on); `playedSound` false
@@ -58,7 +58,6 @@ public:
     std::string OpenPath() const;
     int State() const;
     bool CallbacksOn() const;
-    NotifyFunc Callback() const;
 
 private:
     void Record(const std::string& call);
@@ -66,6 +65,7 @@ private:
     mutable std::recursive_mutex m_mutex;
     std::vector<std::string> m_calls;
     NotifyFunc m_notify = nullptr;
+    void* m_context = nullptr;
     bool m_callbacksOn = true;
     std::string m_openPath;
     bool m_open = false;

@@ -15,6 +15,7 @@
 
 #include "vbmp3/playback/PlaybackEvents.h"
 #include "vbmp3/playback/UniqueHandle.h"
+#include "vbmp3/vbmp3.h"
 
 namespace vbmp3 {
 
@@ -23,6 +24,9 @@ namespace vbmp3 {
 constexpr INT32 kNotifyElapsed = 1;
 constexpr INT32 kNotifyEnd = 4;
 constexpr INT32 kNotifyFailed = 5;
+static_assert(kNotifyElapsed == VBMP3_NOTIFY_ELAPSED && kNotifyEnd == VBMP3_NOTIFY_END &&
+                  kNotifyFailed == VBMP3_NOTIFY_FAILED,
+              "the codes the interface gives");
 
 class Notifier final : public PlaybackEvents {
 public:

@@ -12,11 +12,16 @@
 #include "vbmp3/playback/PlayableFile.h"
 #include "vbmp3/playback/PlaybackEvents.h"
 #include "vbmp3/playback/PlaybackSession.h"
+#include "vbmp3/vbmp3.h"
 
 namespace vbmp3 {
 
 // The player's states as vbmp3_getState reports them.
-enum PlayerState { kStateStopped = 0, kStatePlaying = 1, kStatePaused = 2 };
+enum PlayerState {
+    kStateStopped = VBMP3_STATE_STOPPED,
+    kStatePlaying = VBMP3_STATE_PLAYING,
+    kStatePaused = VBMP3_STATE_PAUSED,
+};
 
 class Player {
 public:
