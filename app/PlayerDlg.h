@@ -30,6 +30,7 @@ class CMiniDlg;
 class CPlaylistDlg;
 class CPlayerInstance;
 class CDecoderNotifier;
+struct CPlayerCommand;
 
 // What the main window takes from outside the window system; tests substitute fakes.
 struct CPlayerEnvironment {
@@ -107,6 +108,8 @@ private:
     // A popup command id, from this window's menu or the mini window's.
     void OnMenuCommand(UINT id);
     void DoButtonAction(int button);
+    // Carries out a command of the skin or the menu (null: nothing).
+    void Carry(const CPlayerCommand* command);
     // Asks "どうせすてるんでしょ？"; on Yes stops playback, ends the modal run and saves the
     // window settings.
     void ConfirmExit();

@@ -2,10 +2,9 @@
 // it shares with the mini window: the menu's check marks are the two options.
 #include "app/PlayerDlg.h"
 
+#include "app/PlayerCommands.h"
 #include "companions/Topmost.h"
 #include "framework/PopupMenu.h"
-#include "mainwnd/ButtonActions.h"
-#include "playback/ControlCodes.h"
 #include "res/resource.h"
 
 void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
@@ -47,30 +46,23 @@ void CPlayerDlg::OnLButtonDblClk(UINT, POINT point) {
 }
 
 void CPlayerDlg::DoButtonAction(int button) {
-    using mainwnd::ButtonAction;
-    switch (mainwnd::ActionOfButton(button)) {
-    case ButtonAction::PlayPause:
-        PlayerControl(PC_PLAYPAUSE);
+    Carry(CommandOfButton(button));
+}
+
+void CPlayerDlg::Carry(const CPlayerCommand* command) {
+    if (!command) return;
+    switch (command->action) {
+    case PlayerAction::PlayerControl:
+        PlayerControl(command->nCode);
         break;
-    case ButtonAction::Stop:
-        PlayerControl(PC_STOP);
-        break;
-    case ButtonAction::Previous:
-        PlayerControl(PC_PREV);
-        break;
-    case ButtonAction::Next:
-        PlayerControl(PC_NEXT);
-        break;
-    case ButtonAction::ToggleTicker:
+    case PlayerAction::ToggleTicker:
         ToggleTicker();
         break;
-    case ButtonAction::OpenPlaylist:
+    case PlayerAction::OpenPlaylist:
         OpenPlaylistEditor();
         break;
-    case ButtonAction::Exit:
+    case PlayerAction::Exit:
         ConfirmExit();
-        break;
-    case ButtonAction::None:
         break;
     }
 }
@@ -114,27 +106,8 @@ void CPlayerDlg::ToggleAutoShrink() {
 }
 
 void CPlayerDlg::OnMenuCommand(UINT id) {
-    switch (id) {
-    case ID_PLAYPAUSE:
-        PlayerControl(PC_PLAYPAUSE);
-        break;
-    case ID_STOP:
-        PlayerControl(PC_STOP);
-        break;
-    case ID_PREVTRACK:
-        PlayerControl(PC_PREVPLAY);
-        break;
-    case ID_NEXTTRACK:
-        PlayerControl(PC_NEXTPLAY);
-        break;
-    case ID_EXIT:
-        ConfirmExit();
-        break;
-    default:
-        // Anything else (a dismissed menu's 0 included) is no player command: refused there.
-        PlayerControl(static_cast<int>(id));
-        break;
-    }
+    // A dismissed menu's 0, or an id that is no command, does nothing.
+    Carry(CommandOfMenuId(id));
 }
 
 LRESULT CPlayerDlg::OnMiniCommand(WPARAM id, LPARAM) {

@@ -225,6 +225,52 @@ TEST_F(MainWindowInput, RestoreFromTheMiniWindowShowsThePlayerAgain) {
     EXPECT_TRUE(LastActionWas(*dlg, restored)); // the idle clock starts again there
 }
 
+TEST_F(MainWindowInput, ButtonsAndMenuCommandsEachDoTheirOwn) {
+    dlg->DestroyWindow();
+    WriteIni("[VIZURE3]\r\nREGNUM=3\r\nFILENAME0000=C:\\m\\0.mp3\r\n"
+             "FILENAME0001=C:\\m\\1.mp3\r\nFILENAME0002=C:\\m\\2.mp3\r\n"
+             "PLANTED=1\r\n");
+    dlg = OpenDlg();
+    // From stopped, the skin's next and previous only move the current entry...
+    Click(80, 130);
+    Click(80, 130);
+    Click(30, 130);
+    EXPECT_EQ("", decoder.OpenPath());
+    CPopupMenuScript menu;
+    auto choose = [&](UINT id) {
+        menu.Then(id);
+        RightClick(200, 100);
+    };
+    choose(ID_PLAYPAUSE);
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath()); // ...which the play key then plays
+    Click(50, 100);                                // the stop key
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    choose(ID_NEXTTRACK); // while the menu's next and previous play, also from stopped
+    EXPECT_EQ("C:\\m\\2.mp3", decoder.OpenPath());
+    choose(ID_STOP);
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
+    choose(ID_PREVTRACK);
+    EXPECT_EQ("C:\\m\\1.mp3", decoder.OpenPath());
+    Click(60, 70); // the play key pauses
+    EXPECT_EQ(IDecoder::STATE_PAUSED, decoder.State());
+
+    // Commands of their own, and ids that are none.
+    decoder.ClearCalls();
+    choose(0);
+    choose(12345);
+    EXPECT_TRUE(decoder.Calls().empty());
+    EXPECT_EQ("1", IniValue("PLANTED")); // nothing saved
+    choose(ID_AUTOSHRINK);
+    EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
+    choose(ID_TOPMOST);
+    EXPECT_TRUE(Topmost());
+    CMessageBoxScript boxes;
+    boxes.Then(IDNO);
+    choose(ID_EXIT);
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_TRUE(decoder.Calls().empty());
+}
+
 TEST_F(MainWindowInput, DoubleClickOnAButtonActsAgain) {
     Play();
     ::SendMessageA(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(16, 100)); // stop
