@@ -74,19 +74,16 @@ BOOL CTickerDlg::OnInitDialog() {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     {
         fw::CClientDC screenDC(m_hWnd);
-        m_pBackDC = std::make_unique<fw::CMemoryDC>(screenDC);
-        m_pTextDC = std::make_unique<fw::CMemoryDC>(screenDC);
+        m_backBuffer.Create(screenDC, ::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TICKER)));
+        m_text.Create(screenDC, nullptr);
     }
-    m_bmpSkin.Attach(::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TICKER)));
     m_bmpDigits.Attach(::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_DIGITS)));
-    m_hOldBitmap = ::SelectObject(*m_pBackDC, m_bmpSkin);
-    ::GetObjectA(m_bmpSkin, sizeof m_bmInfo, &m_bmInfo);
+    ::GetObjectA(m_backBuffer.Bitmap(), sizeof m_bmInfo, &m_bmInfo);
 
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight,
                    SWP_NOMOVE | SWP_NOZORDER);
 
-    m_font.Attach(CreateTickerFont());
-    m_hOldTextFont = ::SelectObject(*m_pTextDC, m_font);
+    m_text.SelectFont(CreateTickerFont());
 
     RenderTitle(); // always renders the text: nothing is rendered yet
     m_nTimerId = ::SetTimer(m_hWnd, kScrollTimer, kScrollPeriodMs, nullptr);
@@ -101,19 +98,9 @@ BOOL CTickerDlg::DestroyWindow() {
 void CTickerDlg::ReleaseDrawing() {
     if (m_nTimerId && m_hWnd) ::KillTimer(m_hWnd, m_nTimerId);
     m_nTimerId = 0;
-    // A bitmap or font can only be deleted once no DC holds it: each DC gets back what it held
-    // first, then goes, then what it held is deleted.
-    if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
-    m_hOldBitmap = nullptr;
-    m_pBackDC.reset();
-    m_bmpSkin.Delete();
+    m_backBuffer.Release();
     m_bmpDigits.Delete();
-    if (m_pTextDC && m_hOldTextBitmap) ::SelectObject(*m_pTextDC, m_hOldTextBitmap);
-    if (m_pTextDC && m_hOldTextFont) ::SelectObject(*m_pTextDC, m_hOldTextFont);
-    m_hOldTextBitmap = m_hOldTextFont = nullptr;
-    m_pTextDC.reset();
-    m_font.Delete();
-    m_bmpText.Delete();
+    m_text.Release();
 }
 
 LRESULT CTickerDlg::OnPlaylistCurrent(WPARAM, LPARAM elapsedSec) {
@@ -123,7 +110,7 @@ LRESULT CTickerDlg::OnPlaylistCurrent(WPARAM, LPARAM elapsedSec) {
 }
 
 void CTickerDlg::RenderTitle() {
-    if (!m_pBackDC) return; // not before initialisation, not after teardown
+    if (!m_backBuffer) return; // not before initialisation, not after teardown
     int index = -1;
     CTrackEntry entry;
     const bool haveEntry = m_pPlaylist && m_pPlaylist->GetCurrent(&index, &entry);
@@ -143,28 +130,23 @@ void CTickerDlg::DrawDigits(HDC screenDC, int index) {
     fw::CMemoryDC digitsDC(screenDC);
     fw::CScopedSelectObject select(digitsDC, m_bmpDigits);
     for (const ticker::GlyphCopy& glyph : ticker::DigitCopies(index, m_nElapsedSec)) {
-        ::BitBlt(*m_pBackDC, glyph.x, ticker::kDigitsTop, glyph.width, ticker::kGlyphHeight,
+        ::BitBlt(m_backBuffer, glyph.x, ticker::kDigitsTop, glyph.width, ticker::kGlyphHeight,
                  digitsDC, glyph.glyphX, 0, SRCCOPY);
     }
 }
 
 void CTickerDlg::RebuildStrip(HDC screenDC, const std::string& text) {
-    if (m_hOldTextBitmap) ::SelectObject(*m_pTextDC, m_hOldTextBitmap);
-    m_hOldTextBitmap = nullptr;
-    m_bmpText.Delete();
-
     SIZE extent{};
-    ::GetTextExtentPoint32A(*m_pTextDC, text.data(), static_cast<int>(text.size()), &extent);
+    ::GetTextExtentPoint32A(m_text, text.data(), static_cast<int>(text.size()), &extent);
     // A text too wide for one bitmap is cut at the strip's right end.
     const int width = std::min(static_cast<int>(extent.cx), ticker::kMaxStripWidth);
-    m_bmpText.Attach(::CreateCompatibleBitmap(screenDC, width, extent.cy));
-    m_hOldTextBitmap = ::SelectObject(*m_pTextDC, m_bmpText);
+    m_text.ReplaceBitmap(::CreateCompatibleBitmap(screenDC, width, extent.cy));
 
     const RECT strip = {0, 0, width, ticker::kBandHeight};
-    ::FillRect(*m_pTextDC, &strip, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetTextColor(*m_pTextDC, RGB(0, 0, 0));
-    ::SetBkColor(*m_pTextDC, RGB(255, 255, 255));
-    ::TextOutA(*m_pTextDC, 0, 0, text.data(), static_cast<int>(text.size()));
+    ::FillRect(m_text, &strip, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetTextColor(m_text, RGB(0, 0, 0));
+    ::SetBkColor(m_text, RGB(255, 255, 255));
+    ::TextOutA(m_text, 0, 0, text.data(), static_cast<int>(text.size()));
 
     m_scroll.SetText(width, m_pfnNow());
 }
@@ -172,19 +154,19 @@ void CTickerDlg::RebuildStrip(HDC screenDC, const std::string& text) {
 void CTickerDlg::DrawBand() {
     const RECT band = {ticker::kBandLeft, ticker::kBandTop, ticker::kBandLeft + ticker::kBandWidth,
                        ticker::kBandTop + ticker::kBandHeight};
-    ::FillRect(*m_pBackDC, &band, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::FillRect(m_backBuffer, &band, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     const ticker::StripCopy part = m_scroll.Visible();
-    ::BitBlt(*m_pBackDC, part.x, ticker::kBandTop, part.width, ticker::kBandHeight, *m_pTextDC,
+    ::BitBlt(m_backBuffer, part.x, ticker::kBandTop, part.width, ticker::kBandHeight, m_text,
              part.stripX, 0, SRCCOPY);
 }
 
 void CTickerDlg::ShowBackBuffer(HDC dc) const {
-    ::BitBlt(dc, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight, *m_pBackDC, 0, 0, SRCCOPY);
+    ::BitBlt(dc, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight, m_backBuffer, 0, 0, SRCCOPY);
 }
 
 void CTickerDlg::OnTimer(UINT_PTR) {
     const time_t now = m_pfnNow();
-    if (m_pBackDC) {
+    if (m_backBuffer) {
         if (m_bShown && m_scroll.Moves()) {
             DrawBand();
             m_scroll.Advance(now);
@@ -202,5 +184,5 @@ void CTickerDlg::OnShowWindow(BOOL bShow, UINT) {
 
 void CTickerDlg::OnPaint() {
     fw::CPaintDC dc(m_hWnd);
-    if (m_pBackDC) ShowBackBuffer(dc);
+    if (m_backBuffer) ShowBackBuffer(dc);
 }

@@ -15,12 +15,12 @@
 
 #include "companions/TickerScroll.h"
 #include "framework/Dialog.h"
+#include "framework/BackBuffer.h"
 #include "framework/Gdi.h"
 
 #include <windows.h>
 
 #include <ctime>
-#include <memory>
 #include <string>
 
 class CPlaylist;
@@ -86,15 +86,9 @@ private:
     int m_nElapsedSec = 0;          // as last received
     ticker::CTickerScroll m_scroll; // the strip's width and offset, the scroll's start
     UINT_PTR m_nTimerId = 0;
-    HRGN m_hWindowRgn = nullptr;              // the outline; the window's once SetWindowRgn took it
-    BITMAP m_bmInfo{};                        // the skin's description: the window's size
-    std::unique_ptr<fw::CMemoryDC> m_pBackDC; // the back buffer: the skin, digits and band
-    fw::CBitmap m_bmpSkin;                    // IDB_TICKER, selected into m_pBackDC
-    HGDIOBJ m_hOldBitmap = nullptr;           // what m_pBackDC held before m_bmpSkin
-    fw::CBitmap m_bmpDigits;                  // IDB_DIGITS
-    std::unique_ptr<fw::CMemoryDC> m_pTextDC; // holds m_font and the strip
-    fw::CFont m_font;
-    HGDIOBJ m_hOldTextFont = nullptr;   // what m_pTextDC held before m_font
-    fw::CBitmap m_bmpText;              // the strip: the whole current text, rendered once
-    HGDIOBJ m_hOldTextBitmap = nullptr; // what m_pTextDC held before the first strip
+    HRGN m_hWindowRgn = nullptr;  // the outline; the window's once SetWindowRgn took it
+    BITMAP m_bmInfo{};            // the skin's description: the window's size
+    fw::CBackBuffer m_backBuffer; // on IDB_TICKER: the skin, digits and band
+    fw::CBitmap m_bmpDigits;      // IDB_DIGITS
+    fw::CBackBuffer m_text;       // the text font, on the strip: the whole current text
 };

@@ -7,12 +7,11 @@
 // SetWindowRgn, after which it belongs to the system.
 #pragma once
 
+#include "framework/BackBuffer.h"
 #include "framework/Gdi.h"
 #include "mainwnd/RunTables.h"
 
 #include <windows.h>
-
-#include <memory>
 
 namespace mainwnd {
 
@@ -50,7 +49,7 @@ public:
 
     int Width() const { return m_bmInfo.bmWidth; }
     int Height() const { return m_bmInfo.bmHeight; }
-    HDC BackDC() const { return m_pBackDC ? m_pBackDC->Get() : nullptr; }
+    HDC BackDC() const { return m_backBuffer.Get(); }
     HRGN ButtonRegion(int index) const { return m_rgnButton[index]; }
     // Image n (1 to 4): pressed, playing, pressed while lit, paused.
     HBITMAP Image(int n) const { return m_bmpImage[n - 1]; }
@@ -58,12 +57,10 @@ public:
 private:
     void DrawImage(HDC tempDC, int nImage);
 
-    BITMAP m_bmInfo{};                        // the background's description: the window's size
-    std::unique_ptr<fw::CMemoryDC> m_pBackDC; // the back buffer's DC
-    fw::CBitmap m_bmpBackBuffer;              // selected into m_pBackDC while it lives
-    HGDIOBJ m_hOldBitmap = nullptr;           // what m_pBackDC held before m_bmpBackBuffer
-    HRGN m_hWindowRgn = nullptr;              // the outline until TakeWindowRegion
-    fw::CBitmap m_bmpBack;                    // IDB_BACK
+    BITMAP m_bmInfo{};            // the background's description: the window's size
+    fw::CBackBuffer m_backBuffer; // every frame is composed here
+    HRGN m_hWindowRgn = nullptr;  // the outline until TakeWindowRegion
+    fw::CBitmap m_bmpBack;        // IDB_BACK
     fw::CRgn m_rgnButton[BUTTON_COUNT];
     fw::CBitmap m_bmpImage[4]; // element n-1 holds image n
 };

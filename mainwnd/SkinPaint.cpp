@@ -17,30 +17,28 @@ constexpr int kImagePaused = 4;
 } // namespace
 
 void CSkin::CreateBackBuffer(HDC windowDC) {
-    m_pBackDC = std::make_unique<fw::CMemoryDC>(windowDC);
-    m_bmpBackBuffer.Attach(::CreateCompatibleBitmap(windowDC, Width(), Height()));
-    m_hOldBitmap = ::SelectObject(*m_pBackDC, m_bmpBackBuffer);
+    m_backBuffer.CreateCompatible(windowDC, Width(), Height());
 }
 
 void CSkin::Compose(int nButton, int nImage, int playerState) {
-    if (!m_pBackDC) return; // not before the back buffer exists
-    fw::CMemoryDC tempDC(m_pBackDC->Get());
+    if (!m_backBuffer) return; // not before the back buffer exists
+    fw::CMemoryDC tempDC(m_backBuffer);
     {
         // Limited by the clip region left from the previous composition: only the button
         // drawn last is put back to its idle look (the whole buffer before any was drawn).
         fw::CScopedSelectObject select(tempDC, m_bmpBack);
-        ::BitBlt(*m_pBackDC, 0, 0, Width(), Height(), tempDC, 0, 0, SRCCOPY);
+        ::BitBlt(m_backBuffer, 0, 0, Width(), Height(), tempDC, 0, 0, SRCCOPY);
     }
     if (playerState == kSkinPlaying || playerState == kSkinPaused) {
         if (nButton == BUTTON_PLAYPAUSE) {
             nImage = kImagePressedLit; // the play/pause key pressed over its lit look
         } else {
-            ::SelectClipRgn(*m_pBackDC, m_rgnButton[BUTTON_PLAYPAUSE]);
+            ::SelectClipRgn(m_backBuffer, m_rgnButton[BUTTON_PLAYPAUSE]);
             DrawImage(tempDC, playerState == kSkinPlaying ? kImagePlaying : kImagePaused);
         }
     }
     if (nButton != NO_BUTTON) {
-        ::SelectClipRgn(*m_pBackDC, m_rgnButton[nButton]);
+        ::SelectClipRgn(m_backBuffer, m_rgnButton[nButton]);
         DrawImage(tempDC, nImage);
     }
     // The clip region stays selected: the next composition restores just that button.
@@ -52,11 +50,11 @@ void CSkin::DrawImage(HDC tempDC, int nImage) {
     BITMAP info{};
     ::GetObjectA(image, sizeof info, &info);
     fw::CScopedSelectObject select(tempDC, image);
-    ::BitBlt(*m_pBackDC, kImageX, kImageY, info.bmWidth, info.bmHeight, tempDC, 0, 0, SRCCOPY);
+    ::BitBlt(m_backBuffer, kImageX, kImageY, info.bmWidth, info.bmHeight, tempDC, 0, 0, SRCCOPY);
 }
 
 void CSkin::Show(HDC dc) const {
-    if (m_pBackDC) ::BitBlt(dc, 0, 0, Width(), Height(), *m_pBackDC, 0, 0, SRCCOPY);
+    if (m_backBuffer) ::BitBlt(dc, 0, 0, Width(), Height(), m_backBuffer, 0, 0, SRCCOPY);
 }
 
 } // namespace mainwnd

@@ -28,14 +28,10 @@ HRGN CSkin::TakeWindowRegion() {
 void CSkin::Release() {
     for (fw::CRgn& rgn : m_rgnButton)
         rgn.Delete();
-    // The back buffer's bitmap can only be deleted once it is no longer selected.
-    if (m_pBackDC && m_hOldBitmap) ::SelectObject(*m_pBackDC, m_hOldBitmap);
-    m_hOldBitmap = nullptr;
-    m_pBackDC.reset();
+    m_backBuffer.Release();
     m_bmpBack.Delete();
     for (fw::CBitmap& image : m_bmpImage)
         image.Delete();
-    m_bmpBackBuffer.Delete();
     // Never given to a window (a creation that failed before): still ours.
     if (m_hWindowRgn) ::DeleteObject(TakeWindowRegion());
 }
