@@ -72,7 +72,7 @@ std::wstring PlayerInstanceName(const std::string& iniPath) {
 }
 
 CPlayerInstance::CPlayerInstance(const std::string& iniPath) : m_name(PlayerInstanceName(iniPath)) {
-    m_hMutex = ::CreateMutexW(nullptr, TRUE, (m_name + L"-player").c_str());
+    m_hMutex.Attach(::CreateMutexW(nullptr, TRUE, (m_name + L"-player").c_str()));
     m_bOwner = m_hMutex && ::GetLastError() != ERROR_ALREADY_EXISTS;
     // No mutex at all (out of resources): play alone rather than not at all.
     if (!m_hMutex) m_bOwner = true;
@@ -81,18 +81,14 @@ CPlayerInstance::CPlayerInstance(const std::string& iniPath) : m_name(PlayerInst
 CPlayerInstance::~CPlayerInstance() {
     Publish(nullptr);
     if (m_pView) ::UnmapViewOfFile(m_pView);
-    if (m_hMapping) ::CloseHandle(m_hMapping);
-    if (m_hMutex) {
-        if (m_bOwner) ::ReleaseMutex(m_hMutex);
-        ::CloseHandle(m_hMutex);
-    }
+    if (m_hMutex && m_bOwner) ::ReleaseMutex(m_hMutex);
 }
 
 void CPlayerInstance::OpenPublication() {
     if (m_pView) return;
     if (!m_hMapping) {
-        m_hMapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                          sizeof(LONG64), (m_name + L"-window").c_str());
+        m_hMapping.Attach(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                               sizeof(LONG64), (m_name + L"-window").c_str()));
     }
     if (m_hMapping) m_pView = ::MapViewOfFile(m_hMapping, FILE_MAP_WRITE, 0, 0, sizeof(LONG64));
 }

@@ -4,6 +4,8 @@
 // to that window and ends.
 #pragma once
 
+#include "framework/Handle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -40,8 +42,8 @@ private:
     void OpenPublication();
 
     std::wstring m_name;
-    HANDLE m_hMutex = nullptr; // owned; ours to release while m_bOwner
+    fw::CHandle m_hMutex; // ours to release while m_bOwner
     bool m_bOwner = false;
-    HANDLE m_hMapping = nullptr; // owned; the published window handle, 8 bytes
-    void* m_pView = nullptr;     // mapped view of m_hMapping; unmapped in the destructor
+    fw::CHandle m_hMapping;  // the published window handle, 8 bytes
+    void* m_pView = nullptr; // mapped view of m_hMapping; unmapped in the destructor
 };

@@ -1,5 +1,7 @@
 #include "framework/IniFileWin32.h"
 
+#include "framework/Handle.h"
+
 #include <windows.h>
 
 namespace fw {
@@ -44,9 +46,9 @@ bool CIniFileWin32::WriteString(const std::string& path, const char* section, co
 }
 
 bool CIniFileWin32::ReadContents(const std::string& path, std::string* contents) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    CHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         const DWORD error = ::GetLastError();
         contents->clear();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -58,7 +60,6 @@ bool CIniFileWin32::ReadContents(const std::string& path, std::string* contents)
     ok = ok && (text.empty() ||
                 (::ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &read, nullptr) &&
                  read == text.size()));
-    ::CloseHandle(file);
     if (ok) *contents = std::move(text);
     return ok;
 }
@@ -66,9 +67,9 @@ bool CIniFileWin32::ReadContents(const std::string& path, std::string* contents)
 bool CIniFileWin32::ReplaceContents(const std::string& path, const std::string& contents) {
     // Same folder as the target, so that the rename cannot become a copy across volumes.
     const std::string temp = path + ".new";
-    HANDLE file = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
     const BOOL wrote = ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()),
                                    &written, nullptr) &&
@@ -76,7 +77,7 @@ bool CIniFileWin32::ReplaceContents(const std::string& path, const std::string& 
     // The data must be on disk before the rename makes it the file: a rename that outlives a
     // crash must never point at an empty file.
     const BOOL flushed = wrote && ::FlushFileBuffers(file);
-    ::CloseHandle(file);
+    file.Close(); // before the rename: a file open without sharing cannot be moved
     if (!flushed || !::MoveFileExA(temp.c_str(), path.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileA(temp.c_str());

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "vbmp3/playback/PcmFormat.h"
+#include "vbmp3/playback/UniqueHandle.h"
 
 namespace vbmp3 {
 
@@ -17,7 +18,6 @@ class WavFileWriter {
 public:
     // Creates (or replaces) the file at `path` (system code page); nullptr when it cannot.
     static std::unique_ptr<WavFileWriter> Create(const char* path, const PcmFormat& format);
-    ~WavFileWriter();
     WavFileWriter(const WavFileWriter&) = delete;
     WavFileWriter& operator=(const WavFileWriter&) = delete;
 
@@ -26,10 +26,10 @@ public:
     PcmFormat Format() const { return m_format; }
 
 private:
-    WavFileWriter(HANDLE file, const PcmFormat& format);
+    WavFileWriter(UniqueHandle file, const PcmFormat& format);
     bool WriteAt(std::uint64_t offset, const void* data, std::size_t bytes);
 
-    HANDLE m_hFile; // owned: closed by the destructor
+    UniqueHandle m_file;
     PcmFormat m_format;
     std::uint64_t m_nDataBytes = 0;
 };

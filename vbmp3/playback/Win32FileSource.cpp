@@ -5,16 +5,12 @@
 namespace vbmp3 {
 
 Win32FileSource::Win32FileSource(const char* path)
-    : m_hFile(CreateFileA(
-          path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
+    : m_file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                         nullptr)) {
     LARGE_INTEGER size;
-    if (IsOpen() && GetFileSizeEx(m_hFile, &size))
+    if (IsOpen() && GetFileSizeEx(m_file.Get(), &size))
         m_nSize = static_cast<std::uint64_t>(size.QuadPart);
-}
-
-Win32FileSource::~Win32FileSource() {
-    if (IsOpen()) CloseHandle(m_hFile);
 }
 
 std::size_t Win32FileSource::ReadAt(std::uint64_t offset, std::uint8_t* dst, std::size_t count) {
@@ -26,7 +22,7 @@ std::size_t Win32FileSource::ReadAt(std::uint64_t offset, std::uint8_t* dst, std
         at.OffsetHigh = static_cast<DWORD>((offset + total) >> 32);
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - total, 1u << 20));
         DWORD read = 0;
-        if (!ReadFile(m_hFile, dst + total, chunk, &read, &at) || read == 0) break;
+        if (!ReadFile(m_file.Get(), dst + total, chunk, &read, &at) || read == 0) break;
         total += read;
     }
     return total;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "vbmp3/core/ByteSource.h"
+#include "vbmp3/playback/UniqueHandle.h"
 
 namespace vbmp3 {
 
@@ -14,16 +15,15 @@ public:
     // the system code page (CreateFileA), which is what the player hands over: it comes from
     // the ANSI file dialog and drop functions.
     explicit Win32FileSource(const char* path);
-    ~Win32FileSource() override;
     Win32FileSource(const Win32FileSource&) = delete;
     Win32FileSource& operator=(const Win32FileSource&) = delete;
 
-    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return static_cast<bool>(m_file); }
     std::uint64_t Size() const override { return m_nSize; }
     std::size_t ReadAt(std::uint64_t offset, std::uint8_t* dst, std::size_t count) override;
 
 private:
-    HANDLE m_hFile; // owned: closed by the destructor
+    UniqueHandle m_file;
     std::uint64_t m_nSize = 0;
 };
 
