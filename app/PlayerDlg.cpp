@@ -52,7 +52,7 @@ CPlayerEnvironment DefaultPlayerEnvironment() {
 }
 
 CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
-    : fw::CDialog(IDD_PLAYER, pParent), m_pfnNow(env.pfnNow), m_decoder(*env.pDecoder),
+    : fw::CModalDialog(IDD_PLAYER, pParent), m_pfnNow(env.pfnNow), m_decoder(*env.pDecoder),
       m_iniFile(*env.pIniFile) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_decoder.Init();

@@ -47,7 +47,7 @@ constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
 // The main window's second timer: files handed over by later starts are taken when it fires.
 constexpr UINT_PTR kHandOverTimer = 2;
 
-class CPlayerDlg : public fw::CDialog, private IPlayerView {
+class CPlayerDlg : public fw::CModalDialog, private IPlayerView {
 public:
     explicit CPlayerDlg(fw::CDialog* pParent,
                         const CPlayerEnvironment& env = DefaultPlayerEnvironment());

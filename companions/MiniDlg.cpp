@@ -10,7 +10,7 @@
 #include <algorithm>
 
 CMiniDlg::CMiniDlg(fw::CDialog* pParent)
-    : fw::CDialog(IDD_MINI, nullptr), m_hMainWnd(pParent ? pParent->m_hWnd : nullptr) {
+    : fw::CModelessDialog(IDD_MINI, nullptr), m_hMainWnd(pParent ? pParent->m_hWnd : nullptr) {
     m_bDeletesItself = Create(IDD_MINI, nullptr) != FALSE;
 }
 

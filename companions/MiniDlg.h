@@ -17,7 +17,7 @@
 
 #include <windows.h>
 
-class CMiniDlg : public fw::CDialog {
+class CMiniDlg : public fw::CModelessDialog {
 public:
     // Creates the hidden window from IDD_MINI for `pParent` (the main window, which receives its
     // messages). When that fails, m_hWnd stays null and the caller still owns the object;

@@ -28,7 +28,7 @@ HFONT CreateTickerFont() {
 } // namespace
 
 CTickerDlg::CTickerDlg(Clock pfnNow)
-    : fw::CDialog(IDD_TICKER, nullptr), m_pfnNow(pfnNow ? pfnNow : &CurrentTime) {}
+    : fw::CModelessDialog(IDD_TICKER, nullptr), m_pfnNow(pfnNow ? pfnNow : &CurrentTime) {}
 
 CTickerDlg::~CTickerDlg() {
     // The window went without DestroyWindow (destroyed by its handle, a creation that failed).

@@ -25,7 +25,7 @@
 
 class CPlaylist;
 
-class CTickerDlg : public fw::CDialog {
+class CTickerDlg : public fw::CModelessDialog {
 public:
     using Clock = time_t (*)();
 

@@ -173,20 +173,6 @@ BOOL CDialog::OnInitDialog() {
     return TRUE;
 }
 
-void CDialog::OnOK() {
-    if (m_bModal)
-        EndDialog(IDOK);
-    else
-        DestroyWindow();
-}
-
-void CDialog::OnCancel() {
-    if (m_bModal)
-        EndDialog(IDCANCEL);
-    else
-        DestroyWindow();
-}
-
 BOOL CDialog::DestroyWindow() {
     return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
 }
@@ -194,26 +180,21 @@ BOOL CDialog::DestroyWindow() {
 BOOL CDialog::Create(UINT templateId, CDialog* parent) {
     m_nTemplateId = templateId;
     m_pParent = parent;
-    m_bModal = false;
     return CreateFromTemplate(parent ? parent->m_hWnd : nullptr) != nullptr;
 }
 
-void CDialog::EndDialog(INT_PTR result) {
+void CModalDialog::EndDialog(INT_PTR result) {
     m_nModalResult = result;
     m_bEndModal = true;
     // Wake the loop in case the request came from outside a message of this thread.
     if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
 }
 
-INT_PTR CDialog::DoModal() {
+INT_PTR CModalDialog::DoModal() {
     HWND owner = m_pParent ? m_pParent->m_hWnd : nullptr;
-    m_bModal = true;
     m_bEndModal = false;
     m_nModalResult = -1;
-    if (!CreateFromTemplate(owner)) {
-        m_bModal = false;
-        return -1;
-    }
+    if (!CreateFromTemplate(owner)) return -1;
     if (owner) ::EnableWindow(owner, FALSE);
     RunModalLoop();
     if (owner) ::EnableWindow(owner, TRUE);
@@ -222,11 +203,10 @@ INT_PTR CDialog::DoModal() {
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     DestroyWindow();
-    m_bModal = false;
     return m_nModalResult;
 }
 
-void CDialog::RunModalLoop() {
+void CModalDialog::RunModalLoop() {
     MSG msg;
     while (!m_bEndModal && m_hWnd) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);

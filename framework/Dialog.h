@@ -1,4 +1,6 @@
-// Dialog windows built from resource templates, modal or modeless.
+// Dialog windows built from resource templates. CDialog is the window machinery; a dialog is
+// either a CModalDialog (run by DoModal, ended by EndDialog) or a CModelessDialog (created and
+// destroyed), and which one is its type's choice.
 //
 // The object is attached to its window before the window's first message (WM_NCCREATE), so
 // WM_CREATE reaches WindowProc as it would for an ordinary window; the window is subclassed and
@@ -21,14 +23,9 @@ public:
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
-    // Runs the dialog modally: creates the window, runs a message loop until EndDialog, hides
-    // the window and destroys it through the virtual DestroyWindow. Returns the end code, or
-    // -1 when the window could not be created.
-    INT_PTR DoModal();
-    // Creates the window as a modeless dialog owned by `parent` (may be null). FALSE on failure.
+    // Creates the window owned by `parent` (may be null) and returns; FALSE on failure. For a
+    // modal dialog this is the window without its loop (tests drive it so).
     BOOL Create(UINT templateId, CDialog* parent);
-    // Ends a modal run with `result`; the window stays until the loop has returned.
-    void EndDialog(INT_PTR result);
 
     virtual BOOL DestroyWindow();
 
@@ -47,10 +44,9 @@ protected:
     // to this base implementation, which routes through the message table.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnInitDialog();
-    // Enter and Escape (IDOK and IDCANCEL): a modal dialog ends with that code, a modeless one
-    // is destroyed.
-    virtual void OnOK();
-    virtual void OnCancel();
+    // Enter and Escape (IDOK and IDCANCEL); what they do is the kind of dialog's choice.
+    virtual void OnOK() = 0;
+    virtual void OnCancel() = 0;
     // Called after the window's last message; the handle is already detached.
     virtual void PostNcDestroy() {}
 
@@ -67,12 +63,14 @@ private:
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK NullDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
+protected:
     HWND CreateFromTemplate(HWND owner);
+
+private:
     void Attach(HWND hwnd);
     void Detach();
     bool RouteCommand(WPARAM wParam);
     bool RouteNotify(LPARAM lParam, LRESULT* result);
-    void RunModalLoop();
 
     // One message being dispatched to this object. Frames live on the stack of the window
     // procedure, innermost first; the object may be deleted by one of its own handlers, and its
@@ -85,11 +83,43 @@ private:
         bool objectGone;
     };
 
-    WNDPROC m_pfnSuper = nullptr; // the dialog class's procedure we subclassed
-    bool m_bModal = false;
+    WNDPROC m_pfnSuper = nullptr;      // the dialog class's procedure we subclassed
+    DispatchFrame* m_pFrame = nullptr; // the message being dispatched, for Default()
+};
+
+// A dialog that runs its own message loop while its owner is disabled.
+class CModalDialog : public CDialog {
+public:
+    using CDialog::CDialog;
+
+    // Creates the window, runs a message loop until EndDialog, hides the window and destroys it
+    // through the virtual DestroyWindow. Returns the end code, or -1 when the window could not
+    // be created.
+    INT_PTR DoModal();
+    // Ends the run with `result`; the window stays until the loop has returned.
+    void EndDialog(INT_PTR result);
+
+protected:
+    // Enter and Escape end the run with IDOK and IDCANCEL.
+    void OnOK() override { EndDialog(IDOK); }
+    void OnCancel() override { EndDialog(IDCANCEL); }
+
+private:
+    void RunModalLoop();
+
     bool m_bEndModal = false;
     INT_PTR m_nModalResult = -1;
-    DispatchFrame* m_pFrame = nullptr; // the message being dispatched, for Default()
+};
+
+// A dialog that lives beside the others until it is destroyed.
+class CModelessDialog : public CDialog {
+public:
+    using CDialog::CDialog;
+
+protected:
+    // Enter and Escape destroy the window.
+    void OnOK() override { DestroyWindow(); }
+    void OnCancel() override { DestroyWindow(); }
 };
 
 } // namespace fw

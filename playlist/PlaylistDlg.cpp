@@ -17,7 +17,7 @@ constexpr int kCurrentRowImage = 1;
 } // namespace
 
 CPlaylistDlg::CPlaylistDlg(fw::CDialog* pMainDlg, IDecoder& decoder)
-    : fw::CDialog(IDD_PLAYLIST, pMainDlg), m_pMainDlg(pMainDlg), m_decoder(decoder) {
+    : fw::CModelessDialog(IDD_PLAYLIST, pMainDlg), m_pMainDlg(pMainDlg), m_decoder(decoder) {
     // The template's list view: registered once per process, whoever runs first.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-class CPlaylistDlg : public fw::CDialog {
+class CPlaylistDlg : public fw::CModelessDialog {
 public:
     // `pMainDlg` receives the editor's requests; `decoder` reads the information of added files.
     // Both outlive the editor.

@@ -16,9 +16,9 @@ constexpr UINT WM_DELETE_ME = WM_APP + 7;
 
 // A dialog whose memory, once deleted, is filled with a pattern and kept, so that a write into
 // it afterwards shows.
-class CSelfDeletingDlg : public fw::CDialog {
+class CSelfDeletingDlg : public fw::CModelessDialog {
 public:
-    CSelfDeletingDlg() : fw::CDialog(IDD_PLAYER, nullptr) {}
+    CSelfDeletingDlg() : fw::CModelessDialog(IDD_PLAYER, nullptr) {}
 
     static void* operator new(size_t size) { return ::operator new(size); }
     static void operator delete(void* block, size_t size) {

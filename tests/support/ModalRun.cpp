@@ -20,7 +20,7 @@ void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-INT_PTR RunModal(fw::CDialog& dlg, std::function<void(HWND)> script) {
+INT_PTR RunModal(fw::CModalDialog& dlg, std::function<void(HWND)> script) {
     t_pending.dlg = &dlg;
     t_pending.script = std::move(script);
     // A thread timer fires from inside the dialog's own loop.

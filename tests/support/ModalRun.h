@@ -9,7 +9,7 @@
 // The script acts as a user would (posting keys, sending messages); the dialog must end
 // during or after it (a test that leaves it running fails by its timeout). Returns DoModal's
 // result.
-INT_PTR RunModal(fw::CDialog& dlg, std::function<void(HWND)> script);
+INT_PTR RunModal(fw::CModalDialog& dlg, std::function<void(HWND)> script);
 
 // Dispatches the messages waiting for this thread (posted keys reach IsDialogMessage only
 // through a message loop).
