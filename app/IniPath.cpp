@@ -2,7 +2,7 @@
 
 #include "framework/PathNames.h"
 
-std::string ComposeIniPath(const std::string& helpFilePath, const std::string& profileName) {
-    const fw::SplitPathParts parts = fw::SplitPath(helpFilePath);
-    return parts.drive + parts.dir + profileName;
+std::string IniPathFor(const std::string& modulePath) {
+    const fw::SplitPathParts parts = fw::SplitPath(modulePath);
+    return parts.drive + parts.dir + fw::ProfileNameFor(modulePath);
 }

@@ -8,9 +8,9 @@ namespace {
 CPlayerApp theApp;
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Never load a DLL from the current folder (for example a music folder the program was
     // started from): take it out of the search path before anything else loads one.
     ::SetDllDirectoryA("");
-    return theApp.Run(instance, commandLine);
+    return theApp.Run();
 }

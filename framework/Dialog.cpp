@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include "framework/FatalError.h"
+
 namespace fw {
 
 namespace {
@@ -82,6 +84,16 @@ void CDialog::Detach() {
 }
 
 LRESULT CALLBACK CDialog::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing unwinds into the system's frames: a handler that threw left its window half
+    // changed, and the program ends rather than go on with it.
+    try {
+        return Dispatch(hwnd, message, wParam, lParam);
+    } catch (...) {
+        EndAfterFatalError();
+    }
+}
+
+LRESULT CDialog::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CDialog* self = FromHandle(hwnd);
     if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {

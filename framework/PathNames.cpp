@@ -27,12 +27,6 @@ SplitPathParts SplitPath(const std::string& path) {
     return parts;
 }
 
-std::string HelpFilePathFor(const std::string& modulePath) {
-    const size_t dot = sjis::FindLastChar(modulePath, '.');
-    if (dot == std::string::npos) return modulePath + ".HLP";
-    return modulePath.substr(0, dot) + ".HLP";
-}
-
 std::string ProfileNameFor(const std::string& modulePath) {
     return SplitPath(modulePath).fname + ".INI";
 }

@@ -1,4 +1,4 @@
-// Names derived from the program's module path, as the application object keeps them.
+// Parts of paths and names derived from the program's module path.
 // Platform-free; all paths are code page 932 byte strings.
 #pragma once
 
@@ -15,10 +15,6 @@ struct SplitPathParts {
 
 // Splits a path as the C runtime's _splitpath does, aware of double-byte characters.
 SplitPathParts SplitPath(const std::string& path);
-
-// The module path with everything from its last "." replaced by ".HLP" (".HLP" appended when the
-// path has no ".").
-std::string HelpFilePathFor(const std::string& modulePath);
 
 // The module's base file name without directory and without the part from its last ".",
 // followed by ".INI".

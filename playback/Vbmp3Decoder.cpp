@@ -28,9 +28,14 @@ Registration& TheRegistration() {
 }
 
 void WINAPI NotifyTrampoline(INT32 code, INT32 value) {
-    Registration& r = TheRegistration();
-    std::lock_guard<std::mutex> lock(r.lock);
-    if (r.notify) r.notify(r.context, code, value);
+    // Called by the library's thread: nothing may unwind into it. A notice that cannot be
+    // passed on is dropped (the player's timer still sees the state).
+    try {
+        Registration& r = TheRegistration();
+        std::lock_guard<std::mutex> lock(r.lock);
+        if (r.notify) r.notify(r.context, code, value);
+    } catch (...) {
+    }
 }
 
 // A zero-terminated text inside a fixed field, read without running past the field.

@@ -37,4 +37,10 @@ constexpr char kTooManyFilesCaption[] = "えらびすぎえらー";
 constexpr char kUnusableNameText[] = "このふぁいるのなまえはむずかしくてよめないよ。ごめんね。";
 constexpr char kUnusableNameCaption[] = "なまえのえら～だよ。";
 
+// The player's own code failed and it ends at once, leaving the playlist as it was saved (OK).
+constexpr char kFatalErrorText[] =
+    "ごめんね、ぷれいやーのなかでたいへんなことがおきちゃった。ここでおわるね。"
+    "ぷれいりすとはまえのままだよ。";
+constexpr char kFatalErrorCaption[] = "たいへんなえら～だよ。";
+
 } // namespace ui

@@ -30,6 +30,13 @@
  * end); they wait while notifications are off and are dropped when the file is stopped, closed
  * or replaced, or played afresh.
  *
+ * Failures inside: no C++ exception leaves the library. A function that fails inside (memory
+ * running out) returns FALSE (vbmp3_getState: 0, stopped) without writing the caller's records;
+ * the playback thread that fails inside ends the file as a failed device does (state 0,
+ * VBMP3_NOTIFY_FAILED, no end). The notification function must not throw; if a C++ exception
+ * from it reaches the library (a caller built with the same compiler and runtime), the file is
+ * stopped as by vbmp3_stop, no end of it is notified, and later notifications still come.
+ *
  * Capture: when the environment variable VBMP3_CAPTURE_WAV names a file at the moment the library
  * opens the output device, the device's PCM (exactly what is handed to the device, in the
  * device's format) is also written to that WAV file, which is created anew; it grows while the

@@ -6,10 +6,6 @@
 
 namespace {
 
-std::string IniPathFor(const std::string& modulePath) {
-    return ComposeIniPath(fw::HelpFilePathFor(modulePath), fw::ProfileNameFor(modulePath));
-}
-
 TEST(IniPath, LiesBesideTheExecutableUnderItsName) {
     EXPECT_EQ("C:\\Apps\\VizuRE3.INI", IniPathFor("C:\\Apps\\VizuRE3.exe"));
     EXPECT_EQ("D:\\Music\\Player.INI", IniPathFor("D:\\Music\\Player.exe"));
@@ -27,9 +23,8 @@ TEST(IniPath, JapaneseFoldersWhoseCharactersEndIn5CStayWhole) {
     EXPECT_EQ("C:\\表示\\プレーヤー.INI", IniPathFor("C:\\表示\\プレーヤー.exe"));
 }
 
-TEST(IniPath, HelpPathReplacesTheLastExtension) {
-    EXPECT_EQ("C:\\Apps\\VizuRE3.HLP", fw::HelpFilePathFor("C:\\Apps\\VizuRE3.exe"));
-    EXPECT_EQ("C:\\Apps\\noext.HLP", fw::HelpFilePathFor("C:\\Apps\\noext"));
+TEST(IniPath, AProgramWithoutAnExtensionInAFolderWithADotStaysInItsFolder) {
+    EXPECT_EQ("C:\\a.b\\noext.INI", IniPathFor("C:\\a.b\\noext"));
 }
 
 TEST(SplitPath, SeparatesDriveFolderNameAndExtension) {

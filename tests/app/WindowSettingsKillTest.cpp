@@ -4,7 +4,7 @@
 #include "framework/IniFileWin32.h"
 #include "playlist/Playlist.h"
 #include "tests/support/ChildAction.h"
-#include "tests/support/KillMidway.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

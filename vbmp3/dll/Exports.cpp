@@ -1,13 +1,15 @@
 // The thirteen exports of VBMP3.DLL (names undecorated through vbmp3.def). Each function's
 // contract (ownership, every return case, the threads it may be called from) is documented at
 // its declaration in vbmp3.h; the playing functions forward to the library's one instance, which
-// serialises them (vbmp3/playback/Library.h).
+// serialises them (vbmp3/playback/Library.h). Every body runs inside Guarded: what throws in it
+// becomes the function's failure value (FALSE; 0, stopped, for vbmp3_getState).
 #define VBMP3_BUILDING_DLL
 #include "vbmp3/vbmp3.h"
 
 #include <cstring>
 
 #include "vbmp3/core/FileInfo.h"
+#include "vbmp3/dll/ExportGuard.h"
 #include "vbmp3/dll/FileInfoRecords.h"
 #include "vbmp3/playback/Win32FileSource.h"
 #include "vbmp3/playback/Library.h"
@@ -25,80 +27,103 @@ vbmp3::Library& TheLibrary() {
 extern "C" {
 
 BOOL WINAPI vbmp3_getFileInfo(const char* path, VBMP3_TAG_INFO* tag, VBMP3_STREAM_INFO* stream) {
-    if (!path || !tag || !stream) return FALSE;
-    vbmp3::Win32FileSource source(path);
-    vbmp3::FileInfo info;
-    if (!source.IsOpen() || !vbmp3::ReadFileInfo(source, info)) return FALSE;
-    vbmp3::FillFileInfoRecords(info, *tag, *stream);
-    return TRUE;
+    return vbmp3::Guarded<BOOL>(FALSE, [&] {
+        if (!path || !tag || !stream) return FALSE;
+        vbmp3::Win32FileSource source(path);
+        vbmp3::FileInfo info;
+        if (!source.IsOpen() || !vbmp3::ReadFileInfo(source, info)) return FALSE;
+        vbmp3::FillFileInfoRecords(info, *tag, *stream);
+        return TRUE;
+    });
 }
 
 BOOL WINAPI vbmp3_init(void) {
-    return TheLibrary().Init();
+    return vbmp3::Guarded<BOOL>(FALSE, [] { return BOOL{TheLibrary().Init()}; });
 }
 
 BOOL WINAPI vbmp3_free(void) {
-    return TheLibrary().Free();
+    return vbmp3::Guarded<BOOL>(FALSE, [] { return BOOL{TheLibrary().Free()}; });
 }
 
 BOOL WINAPI vbmp3_open(const char* path, VBMP3_OPEN_INFO* info) {
-    if (!TheLibrary().WithPlayer([&](Player& player) { return player.Open(path); })) return FALSE;
-    if (info) std::memset(info, 0, sizeof *info);
-    return TRUE;
+    return vbmp3::Guarded<BOOL>(FALSE, [&] {
+        if (!TheLibrary().WithPlayer([&](Player& player) { return player.Open(path); }))
+            return FALSE;
+        if (info) std::memset(info, 0, sizeof *info);
+        return TRUE;
+    });
 }
 
 BOOL WINAPI vbmp3_close(void) {
-    TheLibrary().WithPlayer([](Player& player) {
-        player.Close();
-        return true;
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        TheLibrary().WithPlayer([](Player& player) {
+            player.Close();
+            return true;
+        });
+        return TRUE;
     });
-    return TRUE;
 }
 
 BOOL WINAPI vbmp3_play(void) {
-    return TheLibrary().WithPlayer([](Player& player) { return player.Play(); });
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        return BOOL{TheLibrary().WithPlayer([](Player& player) { return player.Play(); })};
+    });
 }
 
 BOOL WINAPI vbmp3_stop(void) {
-    TheLibrary().WithPlayer([](Player& player) {
-        player.Stop();
-        return true;
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        TheLibrary().WithPlayer([](Player& player) {
+            player.Stop();
+            return true;
+        });
+        return TRUE;
     });
-    return TRUE;
 }
 
 BOOL WINAPI vbmp3_pause(void) {
-    return TheLibrary().WithPlayer([](Player& player) { return player.Pause(); });
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        return BOOL{TheLibrary().WithPlayer([](Player& player) { return player.Pause(); })};
+    });
 }
 
 BOOL WINAPI vbmp3_restart(void) {
-    return TheLibrary().WithPlayer([](Player& player) { return player.Restart(); });
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        return BOOL{TheLibrary().WithPlayer([](Player& player) { return player.Restart(); })};
+    });
 }
 
 INT32 WINAPI vbmp3_getState(INT32* elapsedSec) {
-    int elapsed = 0;
-    vbmp3::PlayerState state = vbmp3::kStateStopped;
-    TheLibrary().WithPlayer([&](Player& player) {
-        state = player.State(elapsed);
-        return true;
+    return vbmp3::Guarded<INT32>(VBMP3_STATE_STOPPED, [&] {
+        int elapsed = 0;
+        vbmp3::PlayerState state = vbmp3::kStateStopped;
+        TheLibrary().WithPlayer([&](Player& player) {
+            state = player.State(elapsed);
+            return true;
+        });
+        if (elapsedSec) *elapsedSec = elapsed;
+        return INT32{state};
     });
-    if (elapsedSec) *elapsedSec = elapsed;
-    return state;
 }
 
 BOOL WINAPI vbmp3_callback(VBMP3_CALLBACK notify) {
-    TheLibrary().SetCallback(notify);
-    return TRUE;
+    return vbmp3::Guarded<BOOL>(FALSE, [&] {
+        TheLibrary().SetCallback(notify);
+        return TRUE;
+    });
 }
 
 BOOL WINAPI vbmp3_startCallback(void) {
-    TheLibrary().StartCallback();
-    return TRUE;
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        TheLibrary().StartCallback();
+        return TRUE;
+    });
 }
 
 BOOL WINAPI vbmp3_stopCallback(void) {
-    TheLibrary().StopCallback();
-    return TRUE;
+    return vbmp3::Guarded<BOOL>(FALSE, [] {
+        TheLibrary().StopCallback();
+        return TRUE;
+    });
 }
 
 } // extern "C"

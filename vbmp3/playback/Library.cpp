@@ -9,6 +9,17 @@ Library& Library::Instance() {
     return *library;
 }
 
+Library::Library() {
+    // A notification function that threw: the play ends as on a failed device (stopped, no end
+    // notice). The notification thread holds no lock here, so it may take the player's.
+    m_notifier.OnThrowingCallback([this] {
+        WithPlayer([](Player& player) {
+            player.Stop();
+            return true;
+        });
+    });
+}
+
 bool Library::Init() {
     std::lock_guard<std::mutex> lock(m_lock);
     if (m_player) return true;

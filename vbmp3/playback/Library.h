@@ -34,7 +34,7 @@ public:
     void StopCallback() { m_notifier.Disable(); }
 
 private:
-    Library() = default;
+    Library();
 
     Notifier m_notifier;
     std::mutex m_lock;                // serialises the playing functions

@@ -141,17 +141,38 @@ void Notifier::DeliverUntilShutdown() {
                 if (m_bQuit) return;
                 if (!TakeNext(callback, code, value)) break;
             }
-            callback(code, value);
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_bDelivering = false;
-            ::SetEvent(m_idle.Get());
+            bool threw = false;
+            try {
+                callback(code, value);
+            } catch (...) {
+                threw = true;
+            }
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_bDelivering = false;
+                ::SetEvent(m_idle.Get());
+            }
+            if (threw && m_endPlay) {
+                try {
+                    m_endPlay();
+                } catch (...) {
+                    // Not even stopping worked: the play runs to its own end.
+                }
+            }
         }
     }
 }
 
 unsigned __stdcall Notifier::ThreadMain(void* self) {
     NameThisThread(kNotificationThreadName);
-    static_cast<Notifier*>(self)->DeliverUntilShutdown();
+    Notifier& notifier = *static_cast<Notifier*>(self);
+    try {
+        notifier.DeliverUntilShutdown();
+    } catch (...) {
+        // The notifier's own work failed (a broken lock): deliveries end, Shutdown finds the
+        // thread gone, and nobody waits for a delivery that never finishes.
+        ::SetEvent(notifier.m_idle.Get());
+    }
     return 0;
 }
 

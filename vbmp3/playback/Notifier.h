@@ -6,11 +6,15 @@
 // Pending notifications are coalesced: the latest elapsed second, then the end of the file or the
 // failure of the device.
 // While notifications are off they wait; stopping or replacing the file discards them.
+//
+// A notification function that throws a C++ exception ends the play (the owner decides how,
+// through the function given to OnThrowingCallback); the thread goes on with later notifications.
 #ifndef VBMP3_PLAYBACK_NOTIFIER_H
 #define VBMP3_PLAYBACK_NOTIFIER_H
 
 #include <windows.h>
 
+#include <functional>
 #include <mutex>
 
 #include "vbmp3/playback/PlaybackEvents.h"
@@ -45,6 +49,9 @@ public:
     bool OnDeliveryThread() const;
 
     void SetCallback(Callback callback);
+    // Runs on the delivery thread, outside the notifier's lock, after the notification function
+    // threw. Set before Start.
+    void OnThrowingCallback(std::function<void()> endPlay) { m_endPlay = std::move(endPlay); }
     // Deliveries resume.
     void Enable();
     // No delivery starts after this returns, and none is running then except the caller's own
@@ -74,6 +81,8 @@ private:
     bool m_bDelivering = false; // a notification function call is running
     bool m_bQuit = false;
     DWORD m_nThreadId = 0;
+
+    std::function<void()> m_endPlay; // set before the thread starts, read only by it
 
     UniqueHandle m_wake;   // auto-reset: something to deliver, or quit
     UniqueHandle m_idle;   // manual-reset: signalled while no delivery runs

@@ -182,7 +182,17 @@ void PlaybackSession::Run() {
 
 unsigned __stdcall PlaybackSession::ThreadMain(void* self) {
     NameThisThread(kPlaybackThreadName);
-    static_cast<PlaybackSession*>(self)->Run();
+    PlaybackSession& session = *static_cast<PlaybackSession*>(self);
+    try {
+        session.Run();
+    } catch (...) {
+        // Memory ran out, or a device threw: the play ends as on a failed device, and nothing
+        // unwinds past the thread's start.
+        try {
+            session.Fail();
+        } catch (...) {
+        }
+    }
     return 0;
 }
 

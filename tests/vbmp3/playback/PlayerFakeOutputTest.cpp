@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <stdexcept>
 #include <vector>
 
 #include "tests/vbmp3/playback/support/PlaybackSamples.h"
@@ -19,8 +20,9 @@ using vbmp3test::PlaybackSample;
 
 // What the fake devices did, over all devices opened.
 struct DeviceLog {
-    int failWriteAt = -1; // the write that fails, counted over all devices; -1: none
-    int stallFrom = -1;   // from this write on, buffers never come back; -1: never
+    int failWriteAt = -1;  // the write that fails, counted over all devices; -1: none
+    int throwWriteAt = -1; // the write that throws instead
+    int stallFrom = -1;    // from this write on, buffers never come back; -1: never
     std::vector<PcmFormat> opened;
     std::vector<std::size_t> framesPerDevice;
     int writes = 0;
@@ -44,6 +46,7 @@ public:
         std::lock_guard<std::mutex> lock(m_lock);
         const int write = m_log.writes++;
         if (write == m_log.failWriteAt) return false;
+        if (write == m_log.throwWriteAt) throw std::runtime_error("the device's driver failed");
         m_log.framesPerDevice.back() += frames;
         m_nWaiting += frames;
         ++m_nQueued;
@@ -138,6 +141,19 @@ TEST_F(PlayerOnFakeDevices, ADeviceThatFailsWhilePlayingEndsTheTrackAsStopped) {
     EXPECT_EQ(events.ends, 0);     // the file did not play to its end
     EXPECT_EQ(events.failures, 2); // and the caller is told so, once for each
     player.Stop();
+}
+
+TEST_F(PlayerOnFakeDevices, ADeviceThatThrowsEndsThePlayAsAFailedOneDoes) {
+    ASSERT_TRUE(player.Open(PlaybackSample("cbr44.mp3").c_str()));
+    log.throwWriteAt = 2;
+    ASSERT_TRUE(player.Play());
+    EXPECT_EQ(WaitWhile(player, vbmp3::kStatePlaying), vbmp3::kStateStopped);
+    EXPECT_EQ(events.failures, 1);
+    EXPECT_EQ(events.ends, 0);
+    ASSERT_TRUE(player.Play()); // on a device opened afresh
+    EXPECT_EQ(WaitWhile(player, vbmp3::kStatePlaying), vbmp3::kStateStopped);
+    EXPECT_EQ(log.opened.size(), 2u);
+    EXPECT_EQ(events.ends, 1);
 }
 
 TEST_F(PlayerOnFakeDevices, AFileThatGivesNoSoundEndsAtOnceAndSaysSo) {
