@@ -38,6 +38,8 @@ private:
 };
 int CHelperWindow::s_hotKeys = 0;
 
+// Wine starts a Linux program without a process handle (hProcess is null), so the wait cannot
+// tell when it is done: Press waits for the key's effect instead.
 bool RunAndWait(std::string command) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -2,6 +2,7 @@
 // menu.
 #include "res/Messages.h"
 #include "res/resource.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/PlayerDlgFixture.h"
 #include "tests/support/PopupMenuScript.h"
 
@@ -46,15 +47,7 @@ TEST_F(MiniWindow, TheRegionIsTheFiguresRuns) {
     // Worked out from the figure's 101 runs: 4604 pixels in rows 0 to 99, columns 0 to 69.
     HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(ERROR, ::GetWindowRgn(mini, rgn));
-    const DWORD size = ::GetRegionData(rgn, 0, nullptr);
-    std::vector<char> buffer(size);
-    RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    ASSERT_TRUE(::GetRegionData(rgn, size, data));
-    long area = 0;
-    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-    for (DWORD i = 0; i < data->rdh.nCount; ++i)
-        area += (rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
-    EXPECT_EQ(4604, area);
+    EXPECT_EQ(4604, RegionArea(rgn));
     RECT box;
     ::GetRgnBox(rgn, &box);
     EXPECT_EQ(0, box.left);

@@ -4,26 +4,12 @@
 // program's tables.
 #include "mainwnd/Skin.h"
 #include "res/resource.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/PlayerDlgFixture.h"
 
 #include <vector>
 
 namespace {
-
-// Pixels in a region, counted from its rectangles.
-long RegionArea(HRGN rgn) {
-    const DWORD size = ::GetRegionData(rgn, 0, nullptr);
-    std::vector<char> buffer(size);
-    RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    if (!::GetRegionData(rgn, size, data)) return -1;
-    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-    long area = 0;
-    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
-        area +=
-            static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
-    }
-    return area;
-}
 
 class MainWindowShape : public PlayerDlgTest {
 protected:

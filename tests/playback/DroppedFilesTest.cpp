@@ -1,8 +1,5 @@
 // Files dropped on the player: what joins the list, when it is saved, what plays.
-#include "playback/PlayerController.h"
-#include "tests/playback/FakePlayerView.h"
-#include "tests/support/FakeDecoder.h"
-#include "tests/support/IniFileFake.h"
+#include "tests/playback/ControllerRig.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +7,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class DroppedFilesTest : public ::testing::Test {
+class DroppedFilesTest : public ::testing::Test, protected CControllerRig {
 protected:
     DroppedFilesTest() { playlist.m_strIniPath = "C:\\app\\VizuRE3.INI"; }
 
@@ -33,12 +30,6 @@ protected:
         return playlist.GetAt(i, &e) ? e.m_strPath : "<none>";
     }
     bool Saved() const { return ini.Exists(playlist.m_strIniPath); }
-
-    CFakeDecoder decoder;
-    CIniFileFake ini;
-    CPlaylist playlist{ini};
-    CFakePlayerView view;
-    CPlayerController controller{decoder, playlist, view};
 };
 
 TEST_F(DroppedFilesTest, ThreeNewFilesOnFiveAreAppendedSavedAndTheFirstPlays) {

@@ -1,9 +1,6 @@
 // The player controller against a fake decoder: the state table, stepping through the list,
 // missing files and the end of a track.
-#include "playback/PlayerController.h"
-#include "tests/playback/FakePlayerView.h"
-#include "tests/support/FakeDecoder.h"
-#include "tests/support/IniFileFake.h"
+#include "tests/playback/ControllerRig.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +8,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class PlayerControllerTest : public ::testing::Test {
+class PlayerControllerTest : public ::testing::Test, protected CControllerRig {
 protected:
     void Fill(int n) {
         for (int i = 0; i < n; ++i) {
@@ -33,12 +30,6 @@ protected:
         return {"StopCallback", "Stop", "Close", "Open(" + Path(i) + ")", "Play", "StartCallback"};
     }
     int Current() const { return playlist.GetCurrentIndex(); }
-
-    CFakeDecoder decoder;
-    CIniFileFake ini;
-    CPlaylist playlist{ini};
-    CFakePlayerView view;
-    CPlayerController controller{decoder, playlist, view};
 };
 
 // --- The state table, row by row ---

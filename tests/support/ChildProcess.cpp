@@ -8,12 +8,14 @@ std::string ThisProgram() {
     return path;
 }
 
-// Starts the child action with its arguments quoted; false when it cannot be started.
-bool StartChild(const std::string& action, const std::vector<std::string>& args,
-                PROCESS_INFORMATION* process) {
+std::string ChildCommand(const std::string& action, const std::vector<std::string>& args) {
     std::string command = "\"" + ThisProgram() + "\" --child " + action;
     for (const std::string& arg : args)
         command += " \"" + arg + "\"";
+    return command;
+}
+
+bool Start(std::string command, PROCESS_INFORMATION* process) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     return ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -38,7 +40,7 @@ bool RunChildAndKillMidway(const std::string& action, const std::string& file,
     const std::string ready = "vz3-child-ready-" + std::to_string(::GetCurrentProcessId());
     HANDLE readyEvent = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
     PROCESS_INFORMATION process{};
-    if (!StartChild(action, {file, ready}, &process)) {
+    if (!Start(ChildCommand(action, {file, ready}), &process)) {
         ::CloseHandle(readyEvent);
         return false;
     }
@@ -58,7 +60,7 @@ void SignalChildReady(const char* eventName) {
 long RunChildToItsEnd(const std::string& action, const std::vector<std::string>& args,
                       DWORD timeoutMs) {
     PROCESS_INFORMATION process{};
-    if (!StartChild(action, args, &process)) return -1;
+    if (!Start(ChildCommand(action, args), &process)) return -1;
     const bool ended = ::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
     const DWORD code = EndChild(process);
     return ended ? static_cast<long>(code) : -1;

@@ -62,3 +62,17 @@ void PokePixel(HDC dc, int x, int y, uint32_t rgb) {
     ::SelectClipRgn(dc, had == 1 ? saved : nullptr);
     ::DeleteObject(saved);
 }
+
+long RegionArea(HRGN rgn) {
+    const DWORD size = ::GetRegionData(rgn, 0, nullptr);
+    std::vector<char> buffer(size);
+    RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (size == 0 || !::GetRegionData(rgn, size, data)) return -1;
+    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    long area = 0;
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        area +=
+            static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
+    }
+    return area;
+}

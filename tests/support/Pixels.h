@@ -1,4 +1,4 @@
-// Reading pixels back from bitmaps and device contexts in tests, as 0x00RRGGBB values.
+// Reading pixels back from bitmaps, device contexts and regions in tests, as 0x00RRGGBB values.
 #pragma once
 
 #include <windows.h>
@@ -25,3 +25,5 @@ CPixels ReadBitmap(HBITMAP bitmap);
 CPixels ReadDC(HDC dc, int width, int height);
 // Overwrites one pixel of a bitmap selected into `dc`, past the DC's clip region.
 void PokePixel(HDC dc, int x, int y, uint32_t rgb);
+// Pixels in a region, counted from its rectangles; -1 when it cannot be read.
+long RegionArea(HRGN rgn);
