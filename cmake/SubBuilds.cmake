@@ -4,7 +4,7 @@
 #   ctest -L wine     Win32 code in-process under Wine, and the platform-free tests again there
 #   ctest -L e2e      the real executable under Wine, driven with real X input
 #   ctest -L build    the 32-bit release build links and exports what it must
-#   ctest -L fuzz     the file-information parser under libFuzzer for a bounded time
+#   ctest -L fuzz     the file-information parser and the frame walk under libFuzzer, a minute each
 include(ExternalProject)
 
 option(PLAYER_WINDOWS_BUILDS "Build the 64-bit and 32-bit Windows flavours" ON)
@@ -71,9 +71,12 @@ if(PLAYER_FUZZ_BUILD)
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
 
-  # About a minute of fuzzing on seeds made at test time; the corpus grows across runs.
-  add_test(NAME fuzz.fileinfo
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/vbmp3/fuzz/run-fuzzer.sh
-            ${CMAKE_BINARY_DIR}/fuzz/bin/fileinfo_fuzzer 60 ${CMAKE_BINARY_DIR}/fuzz-corpus/fileinfo)
-  set_tests_properties(fuzz.fileinfo PROPERTIES LABELS fuzz TIMEOUT 180)
+  # About a minute of fuzzing per target on seeds made at test time; the corpora grow across
+  # runs. Longer runs: tools/fuzz/long-run.sh.
+  foreach(target fileinfo frames)
+    add_test(NAME fuzz.${target}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/vbmp3/fuzz/run-fuzzer.sh
+              ${CMAKE_BINARY_DIR}/fuzz/bin/${target}_fuzzer 60 ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+    set_tests_properties(fuzz.${target} PROPERTIES LABELS fuzz TIMEOUT 180)
+  endforeach()
 endif()
