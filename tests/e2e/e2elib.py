@@ -175,6 +175,21 @@ def screenshot():
     return width, height, ppm[pos + 1:pos + 1 + width * height * 3]
 
 
+def guide_picture(name, *windows):
+    """With GUIDE_SHOTS naming a folder, saves the screen around the given X windows there as
+    `name`.png for the user guide (tools/guide-pictures.sh); otherwise does nothing."""
+    folder = os.environ.get("GUIDE_SHOTS")
+    if not folder:
+        return
+    time.sleep(0.5)  # let the last paint reach the screen
+    boxes = [g for g in map(window_geometry, windows) if g]
+    left, top = min(b[0] for b in boxes), min(b[1] for b in boxes)
+    right, bottom = max(b[0] + b[2] for b in boxes), max(b[1] + b[3] for b in boxes)
+    subprocess.run(["import", "-window", "root", "-crop",
+                    "%dx%d+%d+%d" % (right - left, bottom - top, left, top), "+repage", "-strip",
+                    os.path.join(folder, name + ".png")], check=True)
+
+
 def pixel(shot, x, y):
     width, _, data = shot
     i = (y * width + x) * 3
@@ -230,12 +245,15 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def playlist_ini(paths, extra=""):
-    """INI text for a playlist of the given Windows paths (entry 0 current), as the program saves it."""
+def playlist_ini(paths, extra="", tags=None):
+    """INI text for a playlist of the given Windows paths (entry 0 current), as the program saves it;
+    `tags` gives each entry's (title, artist, seconds) as read from its file (default: none)."""
     lines = ["[VIZURE3]", "REGNUM=%d" % len(paths)]
     for i, path in enumerate(paths):
-        lines += ["FILENAME%04d=%s" % (i, path), "TRACKNAME%04d=" % i, "ARTISTNAME%04d=" % i,
-                  "TOTALSEC%04d=0" % i, "READDATA%04d=1" % i]
+        title, artist, seconds = tags[i] if tags else ("", "", 0)
+        lines += ["FILENAME%04d=%s" % (i, path), "TRACKNAME%04d=%s" % (i, title),
+                  "ARTISTNAME%04d=%s" % (i, artist), "TOTALSEC%04d=%d" % (i, seconds),
+                  "READDATA%04d=1" % i]
     return "\n".join(lines) + "\n" + extra
 
 

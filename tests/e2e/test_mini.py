@@ -28,6 +28,7 @@ class MiniWindow(unittest.TestCase):
                                                                  e2elib.MAIN_SIZE),
                         what="the main window to go")
         mx, my, mw, mh = e2elib.window_geometry(mini)
+        e2elib.guide_picture("mini", mini)
         self.assertEqual((x + width, y + height), (mx + mw, my + mh))  # corners meet
         e2elib.xdotool("mousemove", mx + 35, my + 50, "click", "--repeat", "2", "--delay", "80", 1)
         e2elib.wait_for(lambda: e2elib.find_program_windows(self.player.exe_name,

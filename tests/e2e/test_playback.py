@@ -38,9 +38,19 @@ class Playback(unittest.TestCase):
         return audio.tone_sequence(samples, rate, TONES)
 
     def test_play_runs_through_the_list_and_wraps_to_the_first(self):
-        self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths]))
+        tags = [(title, "ぴこもち合唱団", int(SECONDS))
+                for title in ["あさのうた", "ひるのうた", "よるのうた"]]
+        self.player.write_ini(e2elib.playlist_ini([e2elib.windows_path(p) for p in self.paths],
+                                                  tags=tags))
         self.player.start(env={"VBMP3_CAPTURE_WAV": e2elib.windows_path(self.capture)})
         e2elib.xdotool("mousemove", 60, 70, "click", 1)  # the play/pause key
+        e2elib.guide_picture("player", self.player.window)
+        e2elib.xdotool("mousemove", 51, 149, "click", 1)  # the editor, open while it plays
+        editor = e2elib.wait_for(lambda: e2elib.find_windows("聴きたい曲"), what="the editor")[0]
+        e2elib.guide_picture("editor", editor)
+        e2elib.xdotool("windowfocus", "--sync", editor)
+        e2elib.xdotool("key", "Escape")  # closes it
+        e2elib.wait_for(lambda: not e2elib.find_windows("聴きたい曲"), what="the editor to close")
         # Three tracks and the start of the fourth, at the null sink's speed (about 4x).
         want = 44 + int((len(TONES) * SECONDS + 0.5) * 44100 * 4)
         e2elib.wait_for(lambda: os.path.exists(self.capture) and
@@ -54,6 +64,7 @@ class Playback(unittest.TestCase):
         self.player.write_ini(e2elib.playlist_ini(paths))
         self.player.start(env={"VBMP3_CAPTURE_WAV": e2elib.windows_path(self.capture)})
         e2elib.xdotool("mousemove", 60, 70, "click", 1)
+        e2elib.guide_picture("missing-file", self.player.wait_for_box("ふぁいるのえら～だよ。"))
         self.player.answer_box("ふぁいるのえら～だよ。", "y")
         time.sleep(0.5)
         e2elib.xdotool("mousemove", 60, 70, "click", 1)  # now the remaining entry plays

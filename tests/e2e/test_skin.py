@@ -78,6 +78,7 @@ class Skin(unittest.TestCase):
         self.assertFalse(os.path.exists(self.player.ini_path()))
         e2elib.xdotool("mousemove", 200, 150, "click", 3)
         time.sleep(0.5)
+        e2elib.guide_picture("menu", *e2elib.find_program_windows(self.player.exe_name))
         # Down six times: the first item, then five more past the separator.
         e2elib.xdotool("key", *(["Down"] * 6), "Return")
         e2elib.wait_for(lambda: os.path.exists(self.player.ini_path()), 5, "the settings save")

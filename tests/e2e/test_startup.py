@@ -25,6 +25,7 @@ class StartAndExit(unittest.TestCase):
     def test_no_keeps_the_player_running_and_writes_nothing(self):
         self.player = e2elib.Player().start()
         self.player.key("Escape")
+        e2elib.guide_picture("exit", self.player.wait_for_box("きえてほしい？"))
         self.player.answer_box("きえてほしい？", "n")
         time.sleep(0.5)
         self.assertTrue(self.player.running())

@@ -51,6 +51,7 @@ class Ticker(unittest.TestCase):
         time.sleep(2)
         shot = e2elib.screenshot()
         later = digits_shown(shot, 100, 70)
+        e2elib.guide_picture("ticker", ticker, self.player.window)
         seconds = lambda shown: int(shown[3:6]) * 60 + int(shown[7:])
         self.assertRegex(first + later, r"^(001\d\d\d:\d\d){2}$")
         self.assertGreater(seconds(later), seconds(first))
