@@ -246,8 +246,8 @@ def windows_path(path):
 
 
 def playlist_ini(paths, extra="", tags=None):
-    """INI text for a playlist of the given Windows paths (entry 0 current), as the program saves it;
-    `tags` gives each entry's (title, artist, seconds) as read from its file (default: none)."""
+    """INI text for a playlist of the given Windows paths (entry 0 current), as the program saves
+    it; `tags` gives each entry's (title, artist, seconds) as read from its file (default: none)."""
     lines = ["[VIZURE3]", "REGNUM=%d" % len(paths)]
     for i, path in enumerate(paths):
         title, artist, seconds = tags[i] if tags else ("", "", 0)
