@@ -12,11 +12,8 @@ endif()
 set(PLAYER_PACKAGE_DIR ${CMAKE_BINARY_DIR}/packages)
 set(package_commands)
 foreach(arch win32 win64)
-  if(arch STREQUAL "win64")
-    set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw64.cmake)
-  else()
-    set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw32.cmake)
-  endif()
+  string(REPLACE "win" "" bits ${arch})
+  set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw${bits}.cmake)
   ExternalProject_Add(release-${arch}
     SOURCE_DIR ${CMAKE_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/release-${arch}

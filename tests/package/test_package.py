@@ -23,6 +23,7 @@ WIN32_IMPORTS = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "SHELL32.DLL", "COMC
                  "COMDLG32.DLL", "WINMM.DLL", "MSACM32.DLL", "MSVCRT.DLL", "VBMP3.DLL"}
 OBJDUMP = {"win32": "i686-w64-mingw32-objdump", "win64": "x86_64-w64-mingw32-objdump"}
 FORMAT = {"win32": "pei-i386", "win64": "pei-x86-64"}
+OPTIONAL_HEADER = {"win32": "(PE32)", "win64": "(PE32+)"}
 
 args = None
 
@@ -72,7 +73,9 @@ class Contents(unittest.TestCase):
             self.assertTrue(version in data, "%s is not version %s" % (image, args.version))
             for path in args.forbid:
                 self.assertFalse(path.encode() in data, "%s holds %s" % (image, path))
-            self.assertIn("file format %s" % FORMAT[args.arch], objdump("-p", image))
+            headers = objdump("-p", image)
+            self.assertIn("file format %s" % FORMAT[args.arch], headers)
+            self.assertRegex(headers, r"Magic\s+\S+\s+" + re.escape(OPTIONAL_HEADER[args.arch]))
             self.assertNotIn(".debug_", objdump("-h", image), image)
             self.assertIn("no symbols", objdump("-t", image), image)
 
