@@ -17,7 +17,8 @@ if(PLAYER_RELEASE)
   endif()
   add_compile_options(-ffunction-sections -fdata-sections
     -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
-  add_link_options(-Wl,--gc-sections -s)
+  # No link time in the image headers: relinking the same objects gives the same bytes.
+  add_link_options(-Wl,--gc-sections -s -Wl,--no-insert-timestamp)
 endif()
 
 # player_image_defaults(<target>): for the program and VBMP3.DLL, in every mingw-w64 flavour (so
