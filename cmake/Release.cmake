@@ -21,6 +21,13 @@ if(PLAYER_RELEASE)
   add_link_options(-Wl,--gc-sections -s -Wl,--no-insert-timestamp)
 endif()
 
+# In every mingw-w64 flavour (so that the tests build what ships), the string classes are
+# instantiated where they are used (cmake/runtime/InlineStrings.h says why).
+if(WIN32 AND NOT MSVC)
+  add_compile_options(
+    "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${PROJECT_SOURCE_DIR}/cmake/runtime/InlineStrings.h>")
+endif()
+
 # player_image_defaults(<target>): for the program and VBMP3.DLL, in every mingw-w64 flavour (so
 # the tests run what ships): the runtime's terminate handler without its name demangler
 # (cmake/runtime/QuietTerminate.cpp says why).
@@ -28,7 +35,8 @@ endif()
 # tools/bench/image-size-breakdown.py.
 function(player_image_defaults target)
   if(WIN32 AND NOT MSVC)
-    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/runtime/QuietTerminate.cpp)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/runtime/QuietTerminate.cpp
+      ${PROJECT_SOURCE_DIR}/cmake/runtime/CompactThrows.cpp)
     if(PLAYER_RELEASE)
       target_link_options(${target} PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/${target}.map)
     endif()
