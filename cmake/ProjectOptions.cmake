@@ -1,6 +1,7 @@
 # Compiler settings shared by every target of ours (not by GoogleTest).
 
 option(PLAYER_SANITIZE "Native flavour: build with AddressSanitizer and UBSan (GCC)" OFF)
+include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)
 
 # player_target_defaults(<target>): warnings as errors; string literals stored as code page 932
 # (sources are UTF-8); static runtime and Windows settings on the Windows flavours.

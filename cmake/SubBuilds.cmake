@@ -4,6 +4,7 @@
 #   ctest -L wine     Win32 code in-process under Wine, and the platform-free tests again there
 #   ctest -L e2e      the real executable under Wine, driven with real X input
 #   ctest -L build    the 32-bit release build links and exports what it must
+#   ctest -L package  the release zips (cmake/Packages.cmake)
 #   ctest -L fuzz     the file-information parser and the frame walk under libFuzzer, a minute each
 include(ExternalProject)
 

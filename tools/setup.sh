@@ -1,4 +1,5 @@
-# Sourced by play.sh and test.sh: installs what is missing, builds everything in ./build.
+# Sourced by play.sh, test.sh and make-packages.sh: installs what is missing, builds everything
+# in ./build (or only $setup_target, when the sourcing script sets it).
 # Idempotent: a second run installs nothing and rebuilds only what changed.
 set -euo pipefail
 
@@ -47,4 +48,4 @@ fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -G Ninja -S "$repo" -B "$build" -DPLAYER_SANITIZE=ON >/dev/null
 fi
-cmake --build "$build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)" ${setup_target:+--target "$setup_target"}

@@ -31,6 +31,12 @@ def parse_args():
     return [sys.argv[0]] + rest
 
 
+def use_programs(bin_dir, runner, wine_root):
+    """For a caller with its own arguments: where VizuRE3.exe and VBMP3.dll are, how to run them."""
+    global _args
+    _args = argparse.Namespace(bin=bin_dir, runner=runner, wine_root=wine_root)
+
+
 def main():
     argv = parse_args()
     if not os.environ.get("DISPLAY"):
@@ -90,7 +96,9 @@ class Player:
         os.makedirs(self.folder)
         self.exe_name = exe_name
         shutil.copy(os.path.join(_args.bin, "VizuRE3.exe"), os.path.join(self.folder, exe_name))
-        shutil.copy(os.path.join(_args.bin, "VBMP3.dll"), self.folder)
+        # VBMP3.dll as the build names it, VBMP3.DLL as a package does: Windows does not mind.
+        dll = next(n for n in os.listdir(_args.bin) if n.upper() == "VBMP3.DLL")
+        shutil.copy(os.path.join(_args.bin, dll), self.folder)
         self.audio = audio
         self.process = None
         self.window = None

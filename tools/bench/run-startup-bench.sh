@@ -1,19 +1,23 @@
 #!/bin/bash
 # Start-up to the first shown frame and the idle footprint of the player, beside a bare Win32
 # window, under the same Wine. Usage: tools/bench/run-startup-bench.sh [build folder] [runs]
-# (after tools/test.sh or tools/play.sh has built everything). Prints a Markdown table.
+# [player folder] (after tools/test.sh or tools/play.sh has built everything; the player folder,
+# for example build/release-win64/bin, holds the VizuRE3.exe and VBMP3.dll to measure instead of
+# the test build's). Prints a Markdown table.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(realpath "${1:-$repo/build}")
 runs=${2:-15}
 bin="$build/win64/bin"
+player_bin=$(realpath "${3:-$bin}")
 source "$repo/tools/wine/wine-env.sh" "$build/wine" test
 export HOME="$build/wine/home-null"
 source "$repo/tools/wine/virtual-display.sh"
 
 work=$(mktemp -d /tmp/vz3bench-XXXXXX)
 trap 'rm -rf "$work"; stop_virtual_display' EXIT
-cp "$bin/VizuRE3.exe" "$bin/VBMP3.dll" "$bin/BareWindow.exe" "$bin/StartupBench.exe" "$work/"
+cp "$player_bin/VizuRE3.exe" "$player_bin/VBMP3.dll" "$work/"
+cp "$bin/BareWindow.exe" "$bin/StartupBench.exe" "$work/"
 winpath() { echo "Z:${1//\//\\}"; }
 
 # Private (resident, not shared) memory of the Unix process behind a Windows program.

@@ -1,6 +1,7 @@
 #include "vbmp3/core/Cp932.h"
 
 #include <algorithm>
+#include <bitset>
 
 #include "vbmp3/core/Cp932Tables.h"
 
@@ -41,17 +42,32 @@ void AppendEncoded(char32_t codePoint, std::string& out) {
         out += static_cast<char>(codePoint);
         return;
     }
-    const UnicodeMapping* begin = kUnicodeToCp932;
-    const UnicodeMapping* end = kUnicodeToCp932 + kUnicodeToCp932Count;
-    const UnicodeMapping* found =
-        std::lower_bound(begin, end, codePoint, [](const UnicodeMapping& m, char32_t c) {
-            return m.codePoint < static_cast<std::uint32_t>(c);
-        });
-    if (found == end || found->codePoint != codePoint) {
+    const SpellingPage* end = kSpellingPages + kSpellingPageCount;
+    const SpellingPage* page =
+        std::lower_bound(kSpellingPages, end, codePoint,
+                         [](const SpellingPage& p, char32_t c) { return p.page < (c >> 8); });
+    const unsigned bit = codePoint & 0xFF;
+    if (page == end || page->page != (codePoint >> 8) ||
+        !(page->present[bit >> 3] & (1u << (bit & 7)))) {
         out += kReplacement;
         return;
     }
-    out.append(reinterpret_cast<const char*>(found->bytes), found->length);
+    // The spellings of a page follow one another: count the present code points before this one.
+    unsigned index = page->firstSpelling;
+    for (unsigned i = 0; i < bit >> 3; ++i)
+        index += static_cast<unsigned>(std::bitset<8>(page->present[i]).count());
+    index += static_cast<unsigned>(
+        std::bitset<8>(page->present[bit >> 3] & ((1u << (bit & 7)) - 1)).count());
+
+    const std::uint16_t spelling = kSpellings[index];
+    if (spelling < 0x100) {
+        out += static_cast<char>(spelling);
+    } else if (spelling >= 0xFF00) {
+        out.append(reinterpret_cast<const char*>(kThreeByteSpellings[spelling & 0xFF]), 3);
+    } else {
+        out += static_cast<char>(spelling >> 8);
+        out += static_cast<char>(spelling & 0xFF);
+    }
 }
 
 std::string Encode(std::u32string_view text) {

@@ -16,15 +16,23 @@ constexpr int kTrailCount = 189;
 constexpr std::uint8_t kTrailFirst = 0x40;
 extern const std::uint16_t kDoubleByteToUnicode[kLeadCount][kTrailCount];
 
-// One character's code page 932 bytes: a direct mapping (1 or 2 bytes) or a fallback spelling
-// (up to 3 bytes, such as "ss"). Sorted by code point; ASCII is not listed (it maps to itself).
-struct UnicodeMapping {
-    std::uint32_t codePoint;
-    std::uint8_t length;
-    std::uint8_t bytes[3];
+// Unicode to code page 932: each character's spelling, its own code (1 or 2 bytes), a chosen
+// or a fallback spelling (up to 3 bytes, such as "ss"). ASCII is not listed (it maps to itself).
+// Code points come in pages of 256: a page that holds any spelled character lists which of its
+// code points have one (bit c & 7 of present[(c & 0xFF) >> 3]); their spellings follow one
+// another in kSpellings from firstSpelling on, in code point order. Pages are sorted.
+struct SpellingPage {
+    std::uint16_t page; // code point >> 8
+    std::uint16_t firstSpelling;
+    std::uint8_t present[32];
 };
-extern const UnicodeMapping kUnicodeToCp932[];
-extern const std::size_t kUnicodeToCp932Count;
+extern const SpellingPage kSpellingPages[];
+extern const std::size_t kSpellingPageCount;
+
+// A spelling: below 0x100 one byte; from 0xFF00 the three bytes kThreeByteSpellings[v & 0xFF];
+// otherwise the two bytes v >> 8, v & 0xFF (no spelling starts with 0x00 or 0xFF).
+extern const std::uint16_t kSpellings[];
+extern const std::uint8_t kThreeByteSpellings[][3];
 
 } // namespace vbmp3::cp932
 
