@@ -233,7 +233,9 @@ void CPlaylistDlg::OnAdd() {
 }
 
 void CPlaylistDlg::OnDelete() {
-    // Rows and entries go by the same index; the playlist keeps its current entry's place.
+    // Rows and entries go by the same index; the playlist keeps its current entry's place. One
+    // paint for all the rows: a paint per row keeps a long list busy for seconds.
+    m_listTracks.SetRedraw(FALSE);
     for (int row = 0; row < m_listTracks.GetItemCount();) {
         if (IsRowSelected(row)) {
             m_listTracks.DeleteItem(row);
@@ -242,26 +244,32 @@ void CPlaylistDlg::OnDelete() {
             ++row;
         }
     }
+    m_listTracks.SetRedraw(TRUE);
     m_pPlaylist->Save();
 }
 
 void CPlaylistDlg::OnUp() {
     const std::optional<std::vector<int>> moves = rows::RowsToMoveUp(SelectedRows());
     if (!moves) return; // the first row is selected: nothing moves, nothing is saved
-    for (int row : *moves) {
-        MoveRow(row, -1);
-        m_pPlaylist->MoveUp(row); // the current index follows its entry
-    }
-    m_pPlaylist->Save();
+    MoveRows(*moves, -1);
 }
 
 void CPlaylistDlg::OnDown() {
     const std::optional<std::vector<int>> moves = rows::RowsToMoveDown(SelectedRows());
     if (!moves) return; // the last row is selected
-    for (int row : *moves) {
-        MoveRow(row, +1);
-        m_pPlaylist->MoveDown(row);
+    MoveRows(*moves, +1);
+}
+
+void CPlaylistDlg::MoveRows(const std::vector<int>& moves, int delta) {
+    m_listTracks.SetRedraw(FALSE); // one paint, as in OnDelete
+    for (int row : moves) {
+        MoveRow(row, delta);
+        if (delta < 0)
+            m_pPlaylist->MoveUp(row); // the current index follows its entry
+        else
+            m_pPlaylist->MoveDown(row);
     }
+    m_listTracks.SetRedraw(TRUE);
     m_pPlaylist->Save();
 }
 
