@@ -12,27 +12,13 @@
 //                        "longest_ms", "unanswered" since the last count, "boxes") and deletes
 //                        the request. At the end it prints the totals.
 #include "tests/support/ResourceCounts.h"
-
-#include <windows.h>
+#include "tools/watch/PlayerWatch.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
-
-// The player's message boxes that a soak never brings up (code page 932, as the player shows
-// them), with the button that answers each.
-struct Box {
-    const char* caption;
-    WPARAM answer;
-};
-const Box kUnexpectedBoxes[] = {
-    {"ふぁいるおーぷんえらー", IDOK}, {"ふぁいるのえら～だよ。", IDNO},
-    {"なまえのえら～だよ。", IDOK},   {"おとのえら～だよ。", IDOK},
-    {"えらびすぎえらー", IDOK},       {"たいへんなえら～だよ。", IDOK},
-};
 
 struct Probe {
     DWORD processId = 0;
@@ -40,50 +26,18 @@ struct Probe {
     int boxes = 0;
 };
 
-BOOL CALLBACK FindPlayer(HWND hwnd, LPARAM found) {
-    RECT rect;
-    if (::IsWindowVisible(hwnd) && ::GetWindowRect(hwnd, &rect) && rect.right - rect.left == 233 &&
-        rect.bottom - rect.top == 206) {
-        *reinterpret_cast<HWND*>(found) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// Answers any box of the player but the exit question (which the soak answers itself: a soak
+// never brings up the others), so that one finding does not stop the run.
 BOOL CALLBACK AnswerBox(HWND hwnd, LPARAM param) {
     auto* probe = reinterpret_cast<Probe*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hwnd, &owner);
-    char className[32] = {}, caption[128] = {};
-    ::GetClassNameA(hwnd, className, sizeof className);
-    if (owner != probe->processId || std::strcmp(className, "#32770") != 0 ||
-        !::IsWindowVisible(hwnd))
-        return TRUE;
-    ::GetWindowTextA(hwnd, caption, sizeof caption);
-    for (const Box& box : kUnexpectedBoxes) {
-        if (std::strcmp(caption, box.caption) != 0) continue;
-        ::PostMessageA(hwnd, WM_COMMAND, box.answer, 0);
-        std::fprintf(stderr, "SoakProbe: answered the box \"%s\"\n", caption);
-        ++probe->boxes;
-        break;
-    }
+    const watch::PlayerBox* box = owner == probe->processId ? watch::BoxOf(hwnd) : nullptr;
+    if (!box || box->answer == IDYES) return TRUE;
+    ::PostMessageA(hwnd, WM_COMMAND, box->answer, 0);
+    std::fprintf(stderr, "SoakProbe: answered the box \"%s\"\n", box->name);
+    ++probe->boxes;
     return TRUE;
-}
-
-double Milliseconds() {
-    LARGE_INTEGER now, frequency;
-    ::QueryPerformanceCounter(&now);
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-bool Ping(HWND window, UINT timeoutMs) {
-    DWORD_PTR result = 0;
-    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
-}
-
-bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 struct Pings {
@@ -121,7 +75,7 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     Probe probe;
     for (int tries = 0; !probe.player && tries < 300; ++tries) {
-        ::EnumWindows(&FindPlayer, reinterpret_cast<LPARAM>(&probe.player));
+        probe.player = watch::FindPlayerWindow();
         if (!probe.player) ::Sleep(100);
     }
     if (!probe.player) {
@@ -138,29 +92,31 @@ int main(int argc, char** argv) {
     }
 
     Pings total, sinceCount;
-    while (!Exists(folder + "\\stop")) {
+    while (!watch::FileExists(folder + "\\stop")) {
         ::EnumWindows(&AnswerBox, reinterpret_cast<LPARAM>(&probe));
         if (::IsWindow(probe.player)) {
             SYSTEMTIME at;
             ::GetSystemTime(&at);
-            const double start = Milliseconds();
-            bool answered = Ping(probe.player, 1000);
+            const double start = watch::Milliseconds();
+            bool answered = watch::Ping(probe.player, 1000);
             ++sinceCount.count;
             if (!answered) {
                 // How long the stall lasts. A window that stops answering because its process
                 // ends (the save at the exit, Wine tearing the process down) is not hung.
-                answered = Ping(probe.player, 60000);
+                answered = watch::Ping(probe.player, 60000);
                 if (::WaitForSingleObject(process, 2000) == WAIT_TIMEOUT) {
                     ++sinceCount.unanswered;
-                    std::fprintf(
-                        stderr, "SoakProbe: no answer for %.0f ms from %02d:%02d:%02d.%03d\n",
-                        Milliseconds() - start, at.wHour, at.wMinute, at.wSecond, at.wMilliseconds);
+                    std::fprintf(stderr,
+                                 "SoakProbe: no answer for %.0f ms from %02d:%02d:%02d.%03d\n",
+                                 watch::Milliseconds() - start, at.wHour, at.wMinute, at.wSecond,
+                                 at.wMilliseconds);
                 }
             }
             if (answered)
-                sinceCount.longestMs = std::max(sinceCount.longestMs, Milliseconds() - start);
+                sinceCount.longestMs =
+                    std::max(sinceCount.longestMs, watch::Milliseconds() - start);
         }
-        if (Exists(folder + "\\count")) {
+        if (watch::FileExists(folder + "\\count")) {
             WriteCounts(folder, process, probe, sinceCount);
             ::DeleteFileA((folder + "\\count").c_str());
             total.Add(sinceCount);

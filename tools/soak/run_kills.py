@@ -28,7 +28,7 @@ def run_one(opts, program, test, rounds, report):
     started = time.monotonic()
     result = subprocess.run(
         [opts.runner, os.path.join(opts.bin, program), "--gtest_filter=" + test,
-         "--gtest_output=json:" + report],
+         "--gtest_output=json:Z:" + report.replace("/", "\\")],  # a Windows path for Wine
         env=dict(os.environ, PLAYER_KILL_ROUNDS=str(rounds)), capture_output=True, text=True)
     seconds = time.monotonic() - started
     properties = {}

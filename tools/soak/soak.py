@@ -88,6 +88,17 @@ def make_tracks(folder, count, rng):
     return paths
 
 
+def drag_window(at, grip, to):
+    """Drags a window whose top left corner is `at` by the point `grip` of it, in five steps,
+    until its corner is at `to`."""
+    e2elib.xdotool("mousemove", at[0] + grip[0], at[1] + grip[1], "mousedown", 1)
+    for step in range(1, 6):
+        e2elib.xdotool("mousemove", at[0] + grip[0] + (to[0] - at[0]) * step // 5,
+                       at[1] + grip[1] + (to[1] - at[1]) * step // 5)
+        time.sleep(0.03)
+    e2elib.xdotool("mouseup", 1)
+
+
 def parse_ini(text):
     """(values of [VIZURE3], problems) as the player reads its file: the last value of a key
     counts; a value in quotes loses them."""
@@ -225,12 +236,7 @@ class Soak:
         x, y, _, _ = e2elib.window_geometry(editor)
         if (x, y) == EDITOR_AT:
             return
-        e2elib.xdotool("mousemove", x + EDITOR_CAPTION[0], y + EDITOR_CAPTION[1], "mousedown", 1)
-        for step in range(1, 6):
-            e2elib.xdotool("mousemove", x + EDITOR_CAPTION[0] + (EDITOR_AT[0] - x) * step // 5,
-                           y + EDITOR_CAPTION[1] + (EDITOR_AT[1] - y) * step // 5)
-            time.sleep(0.03)
-        e2elib.xdotool("mouseup", 1)
+        drag_window((x, y), EDITOR_CAPTION, EDITOR_AT)
         self.wait(lambda: e2elib.window_geometry(editor)[:2] == EDITOR_AT, "the editor to move", 5)
 
     # --- the commands ------------------------------------------------------------------------
@@ -247,27 +253,16 @@ class Soak:
             if editor:
                 self.place_editor(editor)
 
-    def main_menu(self):
-        main = self.main_window()
-        if not main:
+    def popup_menu(self, window, at, kind):
+        """A right click on `window` at `at` and a random item of its menu (or none)."""
+        if not window:
             return
         item = self.rng.choice(list(MENU) + [None])
-        self.click(main, FIGURE, button=3)
+        self.click(window, at, button=3)
         self.choose_in_menu(item)
         if item == "exit":
             self.answer_exit_question("n")
-        self.done["menu.%s" % item] += 1
-
-    def mini_menu(self):
-        mini = self.mini_window()
-        if not mini:
-            return
-        item = self.rng.choice(list(MENU) + [None])
-        self.click(mini, MINI_FIGURE, button=3)
-        self.choose_in_menu(item)
-        if item == "exit":
-            self.answer_exit_question("n")
-        self.done["mini_menu.%s" % item] += 1
+        self.done["%s.%s" % (kind, item)] += 1
 
     def escape_key(self):
         main = self.main_window()
@@ -294,12 +289,7 @@ class Soak:
             return
         x, y, _, _ = e2elib.window_geometry(main)
         to = (self.rng.randint(*PLAYER_AREA[0]), self.rng.randint(*PLAYER_AREA[1]))
-        e2elib.xdotool("mousemove", x + FIGURE[0], y + FIGURE[1], "mousedown", 1)
-        for step in range(1, 6):
-            e2elib.xdotool("mousemove", x + FIGURE[0] + (to[0] - x) * step // 5,
-                           y + FIGURE[1] + (to[1] - y) * step // 5)
-            time.sleep(0.03)
-        e2elib.xdotool("mouseup", 1)
+        drag_window((x, y), FIGURE, to)
 
     def media_key(self):
         e2elib.xdotool("key", self.rng.choice(["XF86AudioPlay", "XF86AudioStop",
@@ -403,6 +393,12 @@ class Soak:
 
     # --- one random command ------------------------------------------------------------------
 
+    def random_button(self):
+        editor_open = self.editor() is not None  # the playlist key would only bring it forward
+        name = self.rng.choices(list(BUTTONS), [6, 3, 3, 6, 2, 0 if editor_open else 2, 1])[0]
+        self.done["button.%s" % name] += 1
+        self.press_button(name)
+
     def step(self):
         editor = self.editor()
         shrunk = self.main_window() is None
@@ -417,30 +413,17 @@ class Soak:
         self.done[kind] += 1
         self.command = kind
         self.trace("command " + kind)
-        if kind == "button":
-            name = self.rng.choices(list(BUTTONS), [6, 3, 3, 6, 2, 2 if not editor else 0, 1])[0]
-            self.done["button.%s" % name] += 1
-            self.press_button(name)
-        elif kind == "double_button":
-            self.press_button(self.rng.choice(["play", "next", "prev", "ticker"]), repeat=2)
-        elif kind == "main_menu":
-            self.main_menu()
-        elif kind == "mini_menu":
-            self.mini_menu()
-        elif kind == "escape":
-            self.escape_key()
-        elif kind == "shrink":
-            self.shrink()
-        elif kind == "restore":
-            self.restore()
-        elif kind == "move":
-            self.move_player()
-        elif kind == "media_key":
-            self.media_key()
-        elif kind == "hand_over":
-            self.hand_over()
-        elif kind == "editor":
-            self.editor_command(editor)
+        actions = {
+            "button": self.random_button,
+            "double_button": lambda: self.press_button(
+                self.rng.choice(["play", "next", "prev", "ticker"]), repeat=2),
+            "main_menu": lambda: self.popup_menu(self.main_window(), FIGURE, "menu"),
+            "mini_menu": lambda: self.popup_menu(self.mini_window(), MINI_FIGURE, "mini_menu"),
+            "escape": self.escape_key, "shrink": self.shrink, "restore": self.restore,
+            "move": self.move_player, "media_key": self.media_key, "hand_over": self.hand_over,
+            "editor": lambda: self.editor_command(editor),
+        }
+        actions[kind]()
         self.reap_hand_overs()
         time.sleep(self.rng.uniform(0.05, 0.4))
 
