@@ -28,6 +28,7 @@ import random
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import traceback
 
@@ -40,6 +41,7 @@ MAX_ENTRIES = 129
 TICKER_SIZE = (230, 80)
 EDITOR = "聴きたい曲"
 FILE_DIALOG = "開く"
+FILE_NAME_FIELD = (375, 327)  # in the file dialog, from its top left corner
 EXIT_QUESTION = "きえてほしい？"
 
 # The player's buttons and a point on its figure, in window pixels.
@@ -179,6 +181,7 @@ class Soak:
         self.done = collections.Counter()
         self.probe = None
         self.command = "start"  # the command under way, for the failures' messages
+        self.shots = 0
 
     def trace(self, text):
         if self.opts.verbose:
@@ -215,6 +218,7 @@ class Soak:
         except AssertionError:
             self.failures.add("no reaction: timed out waiting for %s (command %s)"
                               % (what, self.command))
+            self.screenshot("the screen then")
             return None
 
     def answer_exit_question(self, key):
@@ -341,17 +345,45 @@ class Soak:
         dialog = self.wait(lambda: e2elib.find_windows(FILE_DIALOG), "the file dialog")
         if not dialog:
             return
-        e2elib.xdotool("windowfocus", "--sync", dialog[0])
         if names is None and self.rng.random() < 0.2:
+            e2elib.xdotool("windowfocus", "--sync", dialog[0])
             e2elib.xdotool("key", "Escape")
         else:
             names = names or self.rng.sample(self.ascii_names, self.rng.choice([1, 2, 4]))
-            e2elib.xdotool("type", "--delay", "10", e2elib.windows_path(self.music))
-            e2elib.xdotool("key", "Return")
-            time.sleep(0.5)
-            e2elib.xdotool("type", "--delay", "10", " ".join('"%s"' % n for n in names))
-            e2elib.xdotool("key", "Return")
-        self.wait(lambda: not e2elib.find_windows(FILE_DIALOG), "the file dialog to close", 60)
+            # The folder first, then the names in it. Under load the dialog may still be
+            # listing the folder when the names come, and clear them: typed once more.
+            for pause in (0.5, 2):
+                self.type_file_name(dialog[0], e2elib.windows_path(self.music))
+                time.sleep(pause)
+                # After a folder the dialog may leave the focus in its list: clicked back.
+                self.type_file_name(dialog[0], " ".join('"%s"' % n for n in names))
+                if self.closed(dialog[0], 15):
+                    return
+                self.done["file_dialog.typed_again"] += 1
+                self.screenshot("the file dialog stayed open")
+            e2elib.xdotool("key", "Escape", "Escape")  # a box of the dialog's own, the dialog
+        self.wait(lambda: not e2elib.find_windows(FILE_DIALOG), "the file dialog to close", 30)
+
+    def type_file_name(self, dialog, text):
+        """Types `text` into the file dialog's name field (clicked, emptied) and presses Enter."""
+        self.click(dialog, FILE_NAME_FIELD)
+        e2elib.xdotool("key", "ctrl+a")
+        e2elib.xdotool("type", "--delay", "10", text)
+        e2elib.xdotool("key", "Return")
+
+    def closed(self, window, timeout):
+        try:
+            return e2elib.wait_for(lambda: window not in e2elib.find_windows(FILE_DIALOG),
+                                   timeout)
+        except AssertionError:
+            return False
+
+    def screenshot(self, why):
+        """The screen, saved for a look afterwards beside the system's temporary files."""
+        self.shots += 1
+        path = os.path.join(tempfile.gettempdir(), "vz3soak-%d-%d.png" % (os.getpid(), self.shots))
+        subprocess.run(["import", "-window", "root", path], check=False)
+        print("%s: %s (command %s)" % (why, path, self.command), flush=True)
 
     def editor_command(self, editor):
         kind = self.rng.choices(
