@@ -233,18 +233,28 @@ void CPlaylistDlg::OnAdd() {
 }
 
 void CPlaylistDlg::OnDelete() {
-    // Rows and entries go by the same index; the playlist keeps its current entry's place. One
-    // paint for all the rows: a paint per row keeps a long list busy for seconds.
-    m_listTracks.SetRedraw(FALSE);
-    for (int row = 0; row < m_listTracks.GetItemCount();) {
-        if (IsRowSelected(row)) {
-            m_listTracks.DeleteItem(row);
-            m_pPlaylist->RemoveAt(row);
-        } else {
-            ++row;
-        }
+    // Rows and entries go by the same index; the playlist keeps its current entry's place. The
+    // list is filled again with the rows that stay, their icons kept: deleted one by one, the
+    // rows of a long list kept the window from answering for seconds.
+    std::vector<int> keptImages;
+    int removed = 0;
+    const int rows = m_listTracks.GetItemCount();
+    for (int row = 0; row < rows; ++row) {
+        if (IsRowSelected(row))
+            m_pPlaylist->RemoveAt(row - removed++);
+        else
+            keptImages.push_back(GetRowImage(row));
     }
-    m_listTracks.SetRedraw(TRUE);
+    if (removed > 0) {
+        m_listTracks.SetRedraw(FALSE);
+        m_listTracks.DeleteAllItems();
+        for (int i = 0; i < m_pPlaylist->GetCount(); ++i) {
+            CTrackEntry entry;
+            if (m_pPlaylist->GetAt(i, &entry)) AppendRow(entry);
+            SetRowImage(i, keptImages[static_cast<size_t>(i)]);
+        }
+        m_listTracks.SetRedraw(TRUE);
+    }
     m_pPlaylist->Save();
 }
 

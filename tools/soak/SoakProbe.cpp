@@ -104,17 +104,18 @@ int main(int argc, char** argv) {
                 // How long the stall lasts. A window that stops answering because its process
                 // ends (the save at the exit, Wine tearing the process down) is not hung.
                 answered = watch::Ping(probe.player, 60000);
+                const double stallMs = watch::Milliseconds() - start;
                 if (::WaitForSingleObject(process, 2000) == WAIT_TIMEOUT) {
                     ++sinceCount.unanswered;
                     std::fprintf(stderr,
                                  "SoakProbe: no answer for %.0f ms from %02d:%02d:%02d.%03d\n",
-                                 watch::Milliseconds() - start, at.wHour, at.wMinute, at.wSecond,
-                                 at.wMilliseconds);
+                                 stallMs, at.wHour, at.wMinute, at.wSecond, at.wMilliseconds);
+                    if (answered) sinceCount.longestMs = std::max(sinceCount.longestMs, stallMs);
                 }
-            }
-            if (answered)
+            } else {
                 sinceCount.longestMs =
                     std::max(sinceCount.longestMs, watch::Milliseconds() - start);
+            }
         }
         if (watch::FileExists(folder + "\\count")) {
             WriteCounts(folder, process, probe, sinceCount);

@@ -185,7 +185,9 @@ class Soak:
 
     def trace(self, text):
         if self.opts.verbose:
-            print(time.strftime("%H:%M:%S", time.gmtime()), text, flush=True)
+            now = time.time()
+            print("%s.%03d %s" % (time.strftime("%H:%M:%S", time.gmtime(now)),
+                                  int(now * 1000) % 1000, text), flush=True)
 
     # --- the windows -----------------------------------------------------------------------
 
@@ -558,20 +560,25 @@ class Soak:
         # A full list, all but its first row moved up and then every row deleted: commands on
         # many rows at once, where the window must keep answering (a paint per row kept it
         # busy for seconds).
-        self.trace("the end: fill, move, empty")
+        self.trace("the end: fill")
         self.hand_over(self.tracks)
         self.reap_hand_overs(wait=True)
         self.wait(lambda: len(check_ini(self.player.ini_path(), self.own)[0]) == MAX_ENTRIES,
                   "a full list")
+        self.trace("the end: full")
+        self.trace("the end: move")
         before = check_ini(self.player.ini_path(), self.own)[0]
         self.click(editor, (FIRST_ROW[0], FIRST_ROW[1] + ROW_HEIGHT))
         e2elib.xdotool("key", "shift+End")
         self.click(editor, EDITOR_BUTTONS["up"])
         self.wait(lambda: check_ini(self.player.ini_path(), self.own)[0] == before[1:] + before[:1],
                   "the rows moved up")
+        self.trace("the end: moved")
+        self.trace("the end: delete")
         self.click(editor, FIRST_ROW)
         e2elib.xdotool("key", "--delay", 50, "Home", "shift+End", "Delete")
         self.wait(lambda: check_ini(self.player.ini_path(), self.own)[0] == [], "an empty list")
+        self.trace("the end: empty")
         handed = [p for p in self.tracks if not os.path.basename(p).isascii()][:3] + \
             self.rng.sample([p for p in self.tracks if os.path.basename(p).isascii()], 4)
         self.trace("the end: hand over")
