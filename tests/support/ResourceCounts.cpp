@@ -2,6 +2,7 @@
 
 #include <winternl.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -55,6 +56,19 @@ BOOL CALLBACK CountIfOfProcess(HWND hwnd, LPARAM param) {
 }
 
 constexpr UINT_PTR kLastHandleValue = 0x10000;
+
+// Whether the name of the object behind `handle` ends with `end`.
+bool NameEndsWith(HANDLE handle, const std::wstring& end) {
+    alignas(8) char buffer[2048];
+    ULONG length = 0;
+    const auto kObjectNameInformation = static_cast<OBJECT_INFORMATION_CLASS>(1);
+    if (NtQueryObject(handle, kObjectNameInformation, buffer, sizeof buffer, &length) != 0)
+        return false;
+    const auto* name = reinterpret_cast<const UNICODE_STRING*>(buffer);
+    const std::wstring text(name->Buffer ? name->Buffer : L"", name->Length / sizeof(wchar_t));
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 } // namespace
 
@@ -117,13 +131,13 @@ int CountProcessWindows(DWORD processId) {
     return windows.count;
 }
 
-int CountKernelHandles(HANDLE process) {
+int CountKernelHandles(HANDLE process, const wchar_t* nameEnd) {
     int count = 0;
     for (UINT_PTR value = 4; value < kLastHandleValue; value += 4) {
         HANDLE copy = nullptr;
         if (::DuplicateHandle(process, reinterpret_cast<HANDLE>(value), ::GetCurrentProcess(),
                               &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
-            ++count;
+            count += !nameEnd || NameEndsWith(copy, nameEnd);
             ::CloseHandle(copy);
         }
     }

@@ -19,4 +19,5 @@ int CountKernelHandles();
 // -1 where the count could not be taken.
 int CountGdiObjects(HANDLE process);
 int CountProcessWindows(DWORD processId);
-int CountKernelHandles(HANDLE process);
+// With `nameEnd`, only the handles whose object's name ends with it.
+int CountKernelHandles(HANDLE process, const wchar_t* nameEnd = nullptr);

@@ -8,9 +8,10 @@
 //
 //   SoakProbe <folder>   finds the player (the visible 233 x 206 window) and runs until
 //                        <folder>\stop exists. Whenever <folder>\count exists it writes
-//                        <folder>\counts.txt ("pid", "gdi", "windows", "handles", and "pings",
-//                        "longest_ms", "unanswered" since the last count, "boxes") and deletes
-//                        the request. At the end it prints the totals.
+//                        <folder>\counts.txt ("pid", "gdi", "windows", "handles",
+//                        "dialog_keys", and "pings", "longest_ms", "unanswered" since the last
+//                        count, "boxes") and deletes the request. At the end it prints the
+//                        totals.
 #include "tests/support/ResourceCounts.h"
 #include "tools/watch/PlayerWatch.h"
 
@@ -56,9 +57,12 @@ void WriteCounts(const std::string& folder, HANDLE process, const Probe& probe,
     const std::string temp = folder + "\\counts.tmp";
     FILE* file = std::fopen(temp.c_str(), "w");
     if (!file) return;
-    std::fprintf(file, "pid %lu\ngdi %d\nwindows %d\nhandles %d\n", probe.processId,
+    // Wine's file dialog leaves a key open each time it remembers the folder of one chosen
+    // file: counted apart, to tell it from the player's own handles.
+    std::fprintf(file, "pid %lu\ngdi %d\nwindows %d\nhandles %d\ndialog_keys %d\n", probe.processId,
                  CountGdiObjects(process), CountProcessWindows(probe.processId),
-                 CountKernelHandles(process));
+                 CountKernelHandles(process),
+                 CountKernelHandles(process, L"\\ComDlg32\\LastVisitedMRU"));
     std::fprintf(file, "pings %d\nlongest_ms %.1f\nunanswered %d\nboxes %d\n", pings.count,
                  pings.longestMs, pings.unanswered, probe.boxes);
     std::fclose(file);
