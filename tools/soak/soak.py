@@ -309,7 +309,7 @@ class Soak:
         process = subprocess.Popen(
             [self.opts.runner, self.player.exe_name] + [e2elib.windows_path(f) for f in files],
             cwd=self.player.folder, env=dict(os.environ, PLAYER_AUDIO="null"),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)  # Wine's word if it fails
         self.handing.append((process, time.monotonic()))
         return process
 
@@ -328,8 +328,10 @@ class Soak:
                 process.kill()
                 process.wait()
                 self.failures.add("a second start did not end within a minute")
-            elif code != 0:
-                self.failures.add("a second start ended with exit code %d" % code)
+            said = process.stderr.read().decode(errors="replace").strip()[-300:]
+            process.stderr.close()
+            if code:
+                self.failures.add("a second start ended with exit code %d: %s" % (code, said))
 
     # --- the editor --------------------------------------------------------------------------
 
