@@ -233,14 +233,27 @@ void CPlaylistDlg::OnAdd() {
 }
 
 void CPlaylistDlg::OnDelete() {
-    // Rows and entries go by the same index; the playlist keeps its current entry's place.
-    for (int row = 0; row < m_listTracks.GetItemCount();) {
-        if (IsRowSelected(row)) {
-            m_listTracks.DeleteItem(row);
-            m_pPlaylist->RemoveAt(row);
-        } else {
-            ++row;
+    // Rows and entries go by the same index; the playlist keeps its current entry's place. The
+    // list is filled again with the rows that stay, their icons kept: deleted one by one, the
+    // rows of a long list kept the window from answering for seconds.
+    std::vector<int> keptImages;
+    int removed = 0;
+    const int rows = m_listTracks.GetItemCount();
+    for (int row = 0; row < rows; ++row) {
+        if (IsRowSelected(row))
+            m_pPlaylist->RemoveAt(row - removed++);
+        else
+            keptImages.push_back(GetRowImage(row));
+    }
+    if (removed > 0) {
+        m_listTracks.SetRedraw(FALSE);
+        m_listTracks.DeleteAllItems();
+        for (int i = 0; i < m_pPlaylist->GetCount(); ++i) {
+            CTrackEntry entry;
+            if (m_pPlaylist->GetAt(i, &entry)) AppendRow(entry);
+            SetRowImage(i, keptImages[static_cast<size_t>(i)]);
         }
+        m_listTracks.SetRedraw(TRUE);
     }
     m_pPlaylist->Save();
 }
@@ -248,20 +261,25 @@ void CPlaylistDlg::OnDelete() {
 void CPlaylistDlg::OnUp() {
     const std::optional<std::vector<int>> moves = rows::RowsToMoveUp(SelectedRows());
     if (!moves) return; // the first row is selected: nothing moves, nothing is saved
-    for (int row : *moves) {
-        MoveRow(row, -1);
-        m_pPlaylist->MoveUp(row); // the current index follows its entry
-    }
-    m_pPlaylist->Save();
+    MoveRows(*moves, -1);
 }
 
 void CPlaylistDlg::OnDown() {
     const std::optional<std::vector<int>> moves = rows::RowsToMoveDown(SelectedRows());
     if (!moves) return; // the last row is selected
-    for (int row : *moves) {
-        MoveRow(row, +1);
-        m_pPlaylist->MoveDown(row);
+    MoveRows(*moves, +1);
+}
+
+void CPlaylistDlg::MoveRows(const std::vector<int>& moves, int delta) {
+    m_listTracks.SetRedraw(FALSE); // one paint, as in OnDelete
+    for (int row : moves) {
+        MoveRow(row, delta);
+        if (delta < 0)
+            m_pPlaylist->MoveUp(row); // the current index follows its entry
+        else
+            m_pPlaylist->MoveDown(row);
     }
+    m_listTracks.SetRedraw(TRUE);
     m_pPlaylist->Save();
 }
 

@@ -58,6 +58,8 @@ private:
     void FillTrackList();
     void AppendRow(const CTrackEntry& entry);
     void MoveRow(int row, int delta);
+    // Moves each of `moves` in turn by `delta` (-1 up, +1 down), in the list and the playlist.
+    void MoveRows(const std::vector<int>& moves, int delta);
     int GetRowImage(int row) const;
     void SetRowImage(int row, int image);
     BOOL IsRowSelected(int row) const;

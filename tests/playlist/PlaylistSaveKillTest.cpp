@@ -34,17 +34,21 @@ std::vector<CTrackEntry> ListOf(const std::string& tag, int count) {
 const int kCountA = 3;
 const int kCountB = 120;
 
+// The playlist saved as `path` holding ListOf(tag, count).
+void Fill(CPlaylist* list, const std::string& path, const std::string& tag, int count) {
+    list->m_strIniPath = path;
+    int index;
+    for (const CTrackEntry& e : ListOf(tag, count))
+        list->Add(&index, e);
+}
+
 // Child: saves the two lists in turn until it is killed.
 int SaveLoop(int argc, char** argv) {
-    if (argc < 2) return 2;
+    if (argc < 3) return 2;
     fw::CIniFileWin32 ini;
     CPlaylist a(ini), b(ini);
-    a.m_strIniPath = b.m_strIniPath = argv[1];
-    int index;
-    for (const CTrackEntry& e : ListOf("A", kCountA))
-        a.Add(&index, e);
-    for (const CTrackEntry& e : ListOf("B", kCountB))
-        b.Add(&index, e);
+    Fill(&a, argv[1], "A", kCountA);
+    Fill(&b, argv[1], "B", kCountB);
     SignalChildReady(argv[2]); // the first save may start
     for (;;) {
         a.Save();
@@ -59,11 +63,25 @@ TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
     fw::CIniFileWin32 ini;
     ini.WriteString(path, "VIZURE3", "DLGPOSX", "123");
     ini.WriteString(path, "VIZURE3", "DLGMTOP", "8");
+    // The file's contents after each save of the child's loop, byte for byte; the file is left
+    // as the loop's last save leaves it.
+    std::string states[2];
+    for (int i = 0; i < 2; ++i) {
+        CPlaylist list(ini);
+        Fill(&list, path, i == 0 ? "A" : "B", i == 0 ? kCountA : kCountB);
+        list.Save();
+        states[i] = FileContents(path);
+    }
 
     std::mt19937 random(20261207);
     int sawA = 0, sawB = 0;
-    for (int round = 0; round < 12; ++round) {
+    const int rounds = KillRounds(12);
+    for (int round = 0; round < rounds; ++round) {
         ASSERT_TRUE(RunChildAndKillMidway("save-loop", path, random));
+        const std::string contents = FileContents(path);
+        ASSERT_TRUE(contents == states[0] || contents == states[1])
+            << "round " << round << ": neither the old nor the new file, " << contents.size()
+            << " bytes";
 
         CPlaylist loaded(ini);
         loaded.m_strIniPath = path;
@@ -81,6 +99,7 @@ TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
         EXPECT_EQ(8, ini.GetInt(path, "VIZURE3", "DLGMTOP"));
     }
     // Both outcomes occur, so the kill did land at different points of the saves.
+    RecordProperty("rounds", rounds);
     RecordProperty("rounds ending with the short list", sawA);
     RecordProperty("rounds ending with the long list", sawB);
 }

@@ -1,5 +1,9 @@
 #include "tests/support/ChildProcess.h"
 
+#include "framework/IniFileWin32.h"
+
+#include <cstdlib>
+
 namespace {
 
 std::string ThisProgram() {
@@ -49,6 +53,18 @@ bool RunChildAndKillMidway(const std::string& action, const std::string& file,
     EndChild(process);
     ::CloseHandle(readyEvent);
     return started;
+}
+
+int KillRounds(int byDefault) {
+    char value[16] = {};
+    const DWORD n = ::GetEnvironmentVariableA("PLAYER_KILL_ROUNDS", value, sizeof value);
+    const int rounds = n > 0 && n < sizeof value ? std::atoi(value) : 0;
+    return rounds > 0 ? rounds : byDefault;
+}
+
+std::string FileContents(const std::string& path) {
+    std::string contents;
+    return fw::CIniFileWin32().ReadContents(path, &contents) ? contents : "(unreadable)";
 }
 
 void SignalChildReady(const char* eventName) {

@@ -15,6 +15,13 @@
 bool RunChildAndKillMidway(const std::string& action, const std::string& file,
                            std::mt19937& random);
 
+// Rounds of a kill test: the number in the environment variable PLAYER_KILL_ROUNDS when it is
+// set (tools/soak/run_kills.py runs a thousand), else `byDefault`.
+int KillRounds(int byDefault);
+
+// The whole file as it is on disk, to compare byte for byte: "" when there is none.
+std::string FileContents(const std::string& path);
+
 // In the child: tells the parent that the loop starts (argv[2] of the action is the event).
 void SignalChildReady(const char* eventName);
 

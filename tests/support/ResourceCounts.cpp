@@ -2,6 +2,9 @@
 
 #include <winternl.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 // An entry of the GDI handle table that the process environment block points to.
@@ -17,10 +20,54 @@ static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry");
 constexpr int kGdiTableEntries = 16384;
 constexpr size_t kPebGdiTableOffset = 0xF8; // 64-bit process environment block
 
-BOOL CALLBACK CountWindow(HWND hwnd, LPARAM counter) {
+#ifdef _WIN64 // the table's layout and place are those of 64-bit processes
+int CountUsedEntries(const GdiHandleEntry* table) {
+    int count = 0;
+    for (int i = 0; i < kGdiTableEntries; ++i)
+        count += table[i].type != 0;
+    return count;
+}
+#endif
+
+// EnumChildWindows walks every descendant, grandchildren included: counted once each.
+BOOL CALLBACK CountOne(HWND, LPARAM counter) {
     ++*reinterpret_cast<int*>(counter);
-    ::EnumChildWindows(hwnd, &CountWindow, counter);
     return TRUE;
+}
+
+BOOL CALLBACK CountWithDescendants(HWND hwnd, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    ::EnumChildWindows(hwnd, &CountOne, counter);
+    return TRUE;
+}
+
+struct ProcessWindows {
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK CountIfOfProcess(HWND hwnd, LPARAM param) {
+    auto* windows = reinterpret_cast<ProcessWindows*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == windows->processId)
+        CountWithDescendants(hwnd, reinterpret_cast<LPARAM>(&windows->count));
+    return TRUE;
+}
+
+constexpr UINT_PTR kLastHandleValue = 0x10000;
+
+// Whether the name of the object behind `handle` ends with `end`.
+bool NameEndsWith(HANDLE handle, const std::wstring& end) {
+    alignas(8) char buffer[2048];
+    ULONG length = 0;
+    const auto kObjectNameInformation = static_cast<OBJECT_INFORMATION_CLASS>(1);
+    if (NtQueryObject(handle, kObjectNameInformation, buffer, sizeof buffer, &length) != 0)
+        return false;
+    const auto* name = reinterpret_cast<const UNICODE_STRING*>(buffer);
+    const std::wstring text(name->Buffer ? name->Buffer : L"", name->Length / sizeof(wchar_t));
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 } // namespace
@@ -34,11 +81,7 @@ int CountGdiObjects() {
 #pragma GCC diagnostic pop
     const GdiHandleEntry* table =
         *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
-    if (!table) return -1;
-    int count = 0;
-    for (int i = 0; i < kGdiTableEntries; ++i)
-        count += table[i].type != 0;
-    return count;
+    return table ? CountUsedEntries(table) : -1;
 #else
     return -1;
 #endif
@@ -46,15 +89,57 @@ int CountGdiObjects() {
 
 int CountThreadWindows() {
     int count = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWithDescendants,
+                        reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
 int CountKernelHandles() {
     int count = 0;
-    for (UINT_PTR value = 4; value < 0x10000; value += 4) {
+    for (UINT_PTR value = 4; value < kLastHandleValue; value += 4) {
         DWORD flags = 0;
         if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+    }
+    return count;
+}
+
+int CountGdiObjects(HANDLE process) {
+#ifdef _WIN64
+    PROCESS_BASIC_INFORMATION basic{};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
+                                  nullptr) != 0)
+        return -1;
+    const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
+    const void* table = nullptr;
+    SIZE_T read = 0;
+    if (!::ReadProcessMemory(process, peb + kPebGdiTableOffset, &table, sizeof table, &read) ||
+        !table)
+        return -1;
+    std::vector<GdiHandleEntry> copy(kGdiTableEntries);
+    if (!::ReadProcessMemory(process, table, copy.data(), copy.size() * sizeof copy[0], &read))
+        return -1;
+    return CountUsedEntries(copy.data());
+#else
+    (void)process;
+    return -1;
+#endif
+}
+
+int CountProcessWindows(DWORD processId) {
+    ProcessWindows windows{processId, 0};
+    ::EnumWindows(&CountIfOfProcess, reinterpret_cast<LPARAM>(&windows));
+    return windows.count;
+}
+
+int CountKernelHandles(HANDLE process, const wchar_t* nameEnd) {
+    int count = 0;
+    for (UINT_PTR value = 4; value < kLastHandleValue; value += 4) {
+        HANDLE copy = nullptr;
+        if (::DuplicateHandle(process, reinterpret_cast<HANDLE>(value), ::GetCurrentProcess(),
+                              &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+            count += !nameEnd || NameEndsWith(copy, nameEnd);
+            ::CloseHandle(copy);
+        }
     }
     return count;
 }

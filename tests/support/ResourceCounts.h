@@ -12,3 +12,12 @@ int CountThreadWindows();
 // Kernel handles open in this process, found by asking the system about every handle value in
 // the usual range.
 int CountKernelHandles();
+
+// The same counts for another process, read from outside it (tools/soak): its GDI handle table
+// through its memory, its windows by enumeration, its handles by duplicating every value. The
+// process handle needs PROCESS_QUERY_INFORMATION, PROCESS_VM_READ and PROCESS_DUP_HANDLE.
+// -1 where the count could not be taken.
+int CountGdiObjects(HANDLE process);
+int CountProcessWindows(DWORD processId);
+// With `nameEnd`, only the handles whose object's name ends with it.
+int CountKernelHandles(HANDLE process, const wchar_t* nameEnd = nullptr);

@@ -8,66 +8,25 @@
 //                       question), then prints "pings N", "longest_ms N", "unanswered N" and
 //                       "boxes N" per kind of box
 // The main window is the visible 233 x 206 one (only one player may run).
-#include <windows.h>
+#include "tools/watch/PlayerWatch.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
-// The player's message boxes by caption (code page 932, as the player shows them).
-struct Box {
-    const char* name; // for the report
-    const char* caption;
-    WPARAM answer; // the button pressed
-    int count;
-};
-Box g_boxes[] = {
-    {"open_error", "ふぁいるおーぷんえらー", IDOK, 0},
-    {"missing_file", "ふぁいるのえら～だよ。", IDNO, 0},
-    {"unusable_name", "なまえのえら～だよ。", IDOK, 0},
-    {"no_sound", "おとのえら～だよ。", IDOK, 0},
-    {"too_many_files", "えらびすぎえらー", IDOK, 0},
-    {"exit", "きえてほしい？", IDYES, 0},
-};
 bool g_answerExit = false;
 
-BOOL CALLBACK FindPlayer(HWND hwnd, LPARAM found) {
-    RECT rect;
-    if (::IsWindowVisible(hwnd) && ::GetWindowRect(hwnd, &rect) && rect.right - rect.left == 233 &&
-        rect.bottom - rect.top == 206) {
-        *reinterpret_cast<HWND*>(found) = hwnd;
-        return FALSE;
-    }
+// `answered` counts the boxes of each kind, in the order of watch::kPlayerBoxes.
+BOOL CALLBACK AnswerBox(HWND hwnd, LPARAM answered) {
+    const watch::PlayerBox* box = watch::BoxOf(hwnd);
+    if (!box || (box->answer == IDYES && !g_answerExit)) return TRUE;
+    ::PostMessageA(hwnd, WM_COMMAND, box->answer, 0);
+    ++(*reinterpret_cast<std::vector<int>*>(
+        answered))[static_cast<size_t>(box - watch::kPlayerBoxes)];
     return TRUE;
-}
-
-BOOL CALLBACK AnswerBox(HWND hwnd, LPARAM) {
-    char className[32] = {}, caption[128] = {};
-    ::GetClassNameA(hwnd, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0 || !::IsWindowVisible(hwnd)) return TRUE;
-    ::GetWindowTextA(hwnd, caption, sizeof caption);
-    for (Box& box : g_boxes) {
-        if (std::strcmp(caption, box.caption) != 0) continue;
-        if (box.answer == IDYES && !g_answerExit) break;
-        ::PostMessageA(hwnd, WM_COMMAND, box.answer, 0);
-        ++box.count;
-        break;
-    }
-    return TRUE;
-}
-
-double Milliseconds() {
-    LARGE_INTEGER now, frequency;
-    ::QueryPerformanceCounter(&now);
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 } // namespace
@@ -81,29 +40,25 @@ int main(int argc, char** argv) {
     int pings = 0, unanswered = 0;
     double longest = 0;
     HWND player = nullptr;
-    while (!Exists(folder + "\\stop")) {
-        g_answerExit = Exists(folder + "\\exit");
-        ::EnumWindows(&AnswerBox, 0);
+    std::vector<int> answered(static_cast<size_t>(watch::kPlayerBoxCount));
+    while (!watch::FileExists(folder + "\\stop")) {
+        g_answerExit = watch::FileExists(folder + "\\exit");
+        ::EnumWindows(&AnswerBox, reinterpret_cast<LPARAM>(&answered));
         // Hidden while it shrinks, gone at the end: found again.
-        if (!player || !::IsWindow(player)) {
-            player = nullptr;
-            ::EnumWindows(&FindPlayer, reinterpret_cast<LPARAM>(&player));
-        }
+        if (!player || !::IsWindow(player)) player = watch::FindPlayerWindow();
         if (player) {
-            const double start = Milliseconds();
-            DWORD_PTR result = 0;
-            const bool answered =
-                ::SendMessageTimeoutA(player, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+            const double start = watch::Milliseconds();
+            const bool answered = watch::Ping(player, 1000);
             ++pings;
             if (answered)
-                longest = std::max(longest, Milliseconds() - start);
+                longest = std::max(longest, watch::Milliseconds() - start);
             else if (::IsWindow(player))
                 ++unanswered;
         }
         ::Sleep(100);
     }
     std::printf("pings %d\nlongest_ms %.1f\nunanswered %d\n", pings, longest, unanswered);
-    for (const Box& box : g_boxes)
-        std::printf("boxes.%s %d\n", box.name, box.count);
+    for (int i = 0; i < watch::kPlayerBoxCount; ++i)
+        std::printf("boxes.%s %d\n", watch::kPlayerBoxes[i].name, answered[static_cast<size_t>(i)]);
     return 0;
 }
