@@ -178,6 +178,7 @@ class Soak:
         self.control = os.path.join(self.player.root, "probe")
         os.makedirs(self.control)
         self.handing = []  # second starts still running: (process, when started)
+        self.last_hand_over_ended = 0.0  # when the last second start was seen to end
         self.done = collections.Counter()
         self.probe = None
         self.command = "start"  # the command under way, for the failures' messages
@@ -264,7 +265,13 @@ class Soak:
         if not window:
             return
         item = self.rng.choice(list(MENU) + [None])
+        before = set(e2elib.find_program_windows(self.player.exe_name))
         self.click(window, at, button=3)
+        # Keys sent before the menu is up reach the player instead: Escape would ask the exit
+        # question.
+        if not self.wait(lambda: set(e2elib.find_program_windows(self.player.exe_name)) - before,
+                         "the popup menu", 5):
+            return
         self.choose_in_menu(item)
         if item == "exit":
             self.answer_exit_question("n")
@@ -324,6 +331,7 @@ class Soak:
             if code is None and time.monotonic() - started < 60:
                 continue
             self.handing.remove((process, started))
+            self.last_hand_over_ended = time.monotonic()
             if code is None:
                 process.kill()
                 process.wait()
@@ -332,6 +340,14 @@ class Soak:
             process.stderr.close()
             if code:
                 self.failures.add("a second start ended with exit code %d: %s" % (code, said))
+
+    def hand_overs_taken(self):
+        """Waits until the player has taken every file handed over. It takes them when the
+        hand-offs have been quiet for 300 ms (at most 2 s after the first) and brings its own
+        window to the front then: keys meant for the editor would reach the player instead (an
+        Escape would ask the exit question)."""
+        self.reap_hand_overs(wait=True)
+        time.sleep(max(0.0, self.last_hand_over_ended + 2.5 - time.monotonic()))
 
     # --- the editor --------------------------------------------------------------------------
 
@@ -387,7 +403,10 @@ class Soak:
         self.shots += 1
         path = os.path.join(tempfile.gettempdir(), "vz3soak-%d-%d.png" % (os.getpid(), self.shots))
         subprocess.run(["import", "-window", "root", path], check=False)
-        print("%s: %s (command %s)" % (why, path, self.command), flush=True)
+        active = e2elib.xdotool("getactivewindow", "getwindowname", check=False).strip()
+        focus = e2elib.xdotool("getwindowfocus", "getwindowname", check=False).strip()
+        print("%s: %s (command %s; active window %r, focus %r)"
+              % (why, path, self.command, active, focus), flush=True)
 
     def editor_command(self, editor):
         kind = self.rng.choices(
@@ -411,6 +430,7 @@ class Soak:
                 self.file_dialog()
         else:
             # Keys go to the list: a click on a row gives it the focus.
+            self.hand_overs_taken()
             self.click_row(editor)
             if kind == "keys":
                 keys = [self.rng.choice(["Down", "Up", "Home", "End", "shift+Down", "shift+Up",
@@ -566,7 +586,7 @@ class Soak:
         # busy for seconds).
         self.trace("the end: fill")
         self.hand_over(self.tracks)
-        self.reap_hand_overs(wait=True)
+        self.hand_overs_taken()  # the list may have been full already
         self.wait(lambda: len(check_ini(self.player.ini_path(), self.own)[0]) == MAX_ENTRIES,
                   "a full list")
         self.trace("the end: full")
@@ -587,7 +607,7 @@ class Soak:
             self.rng.sample([p for p in self.tracks if os.path.basename(p).isascii()], 4)
         self.trace("the end: hand over")
         self.hand_over(handed)
-        self.reap_hand_overs(wait=True)
+        self.hand_overs_taken()
         expected = [e2elib.windows_path(p) for p in handed]
         self.wait(lambda: check_ini(self.player.ini_path(), self.own)[0] == expected,
                   "the handed-over set")
