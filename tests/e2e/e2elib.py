@@ -243,9 +243,11 @@ class XEventLog:
             return f.read().count("ButtonPress event")
 
     def close(self):
-        self.process.kill()
-        self.process.wait()
-        os.unlink(self.log.name)
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        if os.path.exists(self.log.name):
+            os.unlink(self.log.name)
 
 
 def windows_path(path):

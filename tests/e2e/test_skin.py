@@ -76,6 +76,7 @@ class Skin(unittest.TestCase):
         e2elib.xdotool("key", "Escape")  # dismissed: nothing saved
         time.sleep(0.3)
         self.assertFalse(os.path.exists(self.player.ini_path()))
+        self.below.close()  # the window below would show through the player's corners
         e2elib.xdotool("mousemove", 200, 150, "click", 3)
         time.sleep(0.5)
         e2elib.guide_picture("menu", *e2elib.find_program_windows(self.player.exe_name))
