@@ -61,6 +61,11 @@ EDITOR_BUTTONS = {"add": (482, 49), "delete": (482, 80), "up": (482, 127), "down
                   "close": (482, 266)}
 EDITOR_CAPTION = (150, 10)
 FIRST_ROW, ROW_HEIGHT, VISIBLE_ROWS = (120, 56), 17, 12
+# Two presses of one button on one spot (4 pixels apart at most) closer together than the
+# double-click time (500 ms by default) are a double click, even when they belong to two
+# commands (a double click on the figure shrinks the player): a single press waits until this
+# has passed since such a press.
+DOUBLE_CLICK_S = 0.6
 
 
 class Failures(list):
@@ -183,6 +188,7 @@ class Soak:
         self.probe = None
         self.command = "start"  # the command under way, for the failures' messages
         self.shots = 0
+        self.last_press = (None, 0.0)  # ((x, y, button), when) of the last single press
 
     def trace(self, text):
         if self.opts.verbose:
@@ -210,10 +216,21 @@ class Soak:
         found = e2elib.find_windows(EDITOR)
         return found[0] if found else None
 
+    def single_press_at(self, x, y, button=1):
+        """Called before a single press at (x, y): keeps it from making a double click with
+        the press before it."""
+        where, when = self.last_press
+        if where and where[2] == button and abs(where[0] - x) <= 4 and abs(where[1] - y) <= 4:
+            time.sleep(max(0.0, when + DOUBLE_CLICK_S - time.monotonic()))
+        self.last_press = ((x, y, button), time.monotonic())
+
     def click(self, window, at, button=1, repeat=1):
         x, y, _, _ = e2elib.window_geometry(window)
+        if repeat == 1:
+            self.single_press_at(x + at[0], y + at[1], button)
         e2elib.xdotool("mousemove", x + at[0], y + at[1], "click", "--repeat", repeat,
                        "--delay", 80, button)
+        self.last_press = ((x + at[0], y + at[1], button), time.monotonic())
 
     def wait(self, predicate, what, timeout=20):
         try:
@@ -243,6 +260,7 @@ class Soak:
         x, y, _, _ = e2elib.window_geometry(editor)
         if (x, y) == EDITOR_AT:
             return
+        self.single_press_at(x + EDITOR_CAPTION[0], y + EDITOR_CAPTION[1])
         drag_window((x, y), EDITOR_CAPTION, EDITOR_AT)
         self.wait(lambda: e2elib.window_geometry(editor)[:2] == EDITOR_AT, "the editor to move", 5)
 
@@ -302,6 +320,7 @@ class Soak:
             return
         x, y, _, _ = e2elib.window_geometry(main)
         to = (self.rng.randint(*PLAYER_AREA[0]), self.rng.randint(*PLAYER_AREA[1]))
+        self.single_press_at(x + FIGURE[0], y + FIGURE[1])
         drag_window((x, y), FIGURE, to)
 
     def media_key(self):
