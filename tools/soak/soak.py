@@ -188,7 +188,7 @@ class Soak:
         self.probe = None
         self.command = "start"  # the command under way, for the failures' messages
         self.shots = 0
-        self.last_press = (None, 0.0)  # ((x, y, button), when) of the last single press
+        self.last_press = (None, 0.0)  # ((x, y, button), when) of the last press, any kind
 
     def trace(self, text):
         if self.opts.verbose:
