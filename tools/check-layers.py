@@ -2,11 +2,12 @@
 """The include rule of the project's folders: a folder includes only folders of the layers below
 it (and itself). Prints every include that breaks the rule; exits 1 if any.
 
-Run from anywhere inside the repository: python3 tools/check-layers.py"""
+Run from anywhere: python3 tools/check-layers.py (a git work tree or a plain copy of the source)"""
 import os
 import re
-import subprocess
 import sys
+
+from source_files import ROOT, source_files
 
 # Top to bottom. Folders of one layer may not include each other.
 LAYERS = [
@@ -58,11 +59,9 @@ def problem(source, target):
 
 
 def main():
-    root = subprocess.run(['git', 'rev-parse', '--show-toplevel'], capture_output=True,
-                          text=True, check=True).stdout.strip()
-    os.chdir(root)
-    files = subprocess.run(['git', 'ls-files', '*.cpp', '*.h'], capture_output=True, text=True,
-                           check=True).stdout.split()
+    os.chdir(ROOT)
+    # Tracked files in a git work tree; every file of the folders in a plain copy of the source.
+    files = source_files('*.cpp', '*.h')
     include = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
     broken = []
     for source in files:
