@@ -1,13 +1,31 @@
 #include "framework/RunRegion.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace fw {
 
 HRGN CreateRunRegion(RunTable table) {
-    const RunPolygons polygons = ToTriangles(table);
-    static_assert(sizeof(RunPoint) == sizeof(POINT), "points are handed over as they are");
-    return ::CreatePolyPolygonRgn(reinterpret_cast<const POINT*>(polygons.points.data()),
-                                  polygons.counts.data(), static_cast<int>(polygons.counts.size()),
-                                  WINDING);
+    const std::vector<Run> runs = ExpandRuns(table);
+    // RGNDATA is a header followed by the rectangles; RECT-aligned storage holds both.
+    static_assert(sizeof(RGNDATAHEADER) % sizeof(RECT) == 0, "the rectangles follow the header");
+    std::vector<RECT> storage(sizeof(RGNDATAHEADER) / sizeof(RECT) + runs.size());
+    auto* data = reinterpret_cast<RGNDATA*>(storage.data());
+    RECT* rects = reinterpret_cast<RECT*>(data->Buffer);
+    RECT bounds{0, 0, 0, 0};
+    for (size_t i = 0; i < runs.size(); ++i) {
+        rects[i] = {runs[i].first, runs[i].y, runs[i].last + 1, runs[i].y + 1};
+        if (i == 0) bounds = rects[i];
+        bounds.left = std::min(bounds.left, rects[i].left);
+        bounds.right = std::max(bounds.right, rects[i].right);
+        bounds.bottom = rects[i].bottom; // rows ascend
+    }
+    data->rdh.dwSize = sizeof(RGNDATAHEADER);
+    data->rdh.iType = RDH_RECTANGLES;
+    data->rdh.nCount = static_cast<DWORD>(runs.size());
+    data->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
+    data->rdh.rcBound = bounds;
+    return ::ExtCreateRegion(nullptr, static_cast<DWORD>(storage.size() * sizeof(RECT)), data);
 }
 
 } // namespace fw

@@ -7,9 +7,9 @@
 
 namespace fw {
 
-// One CreatePolyPolygonRgn call with the winding fill rule and one triangle per run, which
-// covers exactly the table's pixels. Owned by the caller until SetWindowRgn takes it; null when
-// the region cannot be created.
+// One rectangle per run, handed to ExtCreateRegion: the region holds exactly the table's pixels
+// on every system, whatever its polygon fill rules do with edges that fall on pixel boundaries.
+// Owned by the caller until SetWindowRgn takes it; null when the region cannot be created.
 HRGN CreateRunRegion(RunTable table);
 
 } // namespace fw

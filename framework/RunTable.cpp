@@ -23,17 +23,6 @@ std::vector<Run> ExpandRuns(RunTable table) {
     return runs;
 }
 
-RunPolygons ToTriangles(RunTable table) {
-    RunPolygons polygons;
-    for (const Run& run : ExpandRuns(table)) {
-        polygons.points.push_back({run.first, run.y});
-        polygons.points.push_back({run.last + 1, run.y});
-        polygons.points.push_back({run.last + 1, run.y + 1});
-        polygons.counts.push_back(3);
-    }
-    return polygons;
-}
-
 RunBounds BoundsOf(RunTable table) {
     RunBounds bounds{table.begin()->firstColumn, table.begin()->firstRow, table.begin()->lastColumn,
                      table.begin()->lastRow};

@@ -1,6 +1,6 @@
 // Shapes held as tables of one-pixel-high runs of pixels (x to the right, y downwards), as the
 // program's shaped windows and the main window's buttons are: looking points up, and expanding
-// the runs into the triangles that the region functions take. Platform-free.
+// the rows into single runs, one rectangle of a region each. Platform-free.
 #pragma once
 
 #include <cstddef>
@@ -36,19 +36,6 @@ struct Run {
 
 // The table's runs, one per row it covers, ascending by row and left to right within a row.
 std::vector<Run> ExpandRuns(RunTable table);
-
-// Same layout as the platform's POINT, so the Win32 side can hand the points over as they are.
-struct RunPoint {
-    int x, y;
-};
-
-// Arguments for one polygon-region call: the run of row y from a to b becomes the triangle
-// (a, y), (b + 1, y), (b + 1, y + 1), which the winding fill rule turns into exactly those pixels.
-struct RunPolygons {
-    std::vector<RunPoint> points;
-    std::vector<int> counts; // 3 per triangle, one entry per run
-};
-RunPolygons ToTriangles(RunTable table);
 
 // Smallest rectangle holding every pixel of the table, edges inclusive.
 struct RunBounds {

@@ -23,11 +23,8 @@ using fw::BoundsOf;
 using fw::ExpandRuns;
 using fw::Run;
 using fw::RunBounds;
-using fw::RunPoint;
-using fw::RunPolygons;
 using fw::RunRows;
 using fw::RunTable;
-using fw::ToTriangles;
 
 RunTable WindowOutline();
 // `index` 0 to BUTTON_COUNT - 1.

@@ -1,5 +1,6 @@
 // The mini window as the main window runs it: its shape, the two shrinks, the way back, its
 // menu.
+#include "companions/MiniShape.h"
 #include "res/Messages.h"
 #include "res/resource.h"
 #include "tests/support/Pixels.h"
@@ -48,6 +49,7 @@ TEST_F(MiniWindow, TheRegionIsTheFiguresRuns) {
     HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(ERROR, ::GetWindowRgn(mini, rgn));
     EXPECT_EQ(4604, RegionArea(rgn));
+    EXPECT_EQ("", RegionVersusTable(rgn, mini::FigureRuns()));
     RECT box;
     ::GetRgnBox(rgn, &box);
     EXPECT_EQ(0, box.left);

@@ -3,6 +3,7 @@
 #include "tests/support/PlayerDlgFixture.h"
 
 #include "companions/TickerDlg.h"
+#include "companions/TickerLayout.h"
 #include "playback/ControlCodes.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
@@ -76,6 +77,7 @@ TEST_F(Ticker, OutlineIsTheBalloonsRunsAndWithoutEntriesTheBannerShows) {
         area += (r.right - r.left) * (r.bottom - r.top);
     }
     EXPECT_EQ(12673 + 373, area); // the body's rows 1 to 56, the tail's rows 57 to 78
+    EXPECT_EQ("", RegionVersusTable(rgn, ticker::BalloonRuns()));
     const RECT& box = data->rdh.rcBound;
     EXPECT_EQ(1, box.left);
     EXPECT_EQ(1, box.top);

@@ -2,6 +2,7 @@
 // the skin.
 // Expected pixel counts and points were worked out from the skin's drawings, not from the
 // program's tables.
+#include "mainwnd/RunTables.h"
 #include "mainwnd/Skin.h"
 #include "res/resource.h"
 #include "tests/support/Pixels.h"
@@ -37,6 +38,7 @@ protected:
 };
 
 TEST_F(MainWindowShape, OutlineCoversExactlyTheSkinsPixels) {
+    EXPECT_EQ("", RegionVersusTable(windowRgn, mainwnd::WindowOutline()));
     EXPECT_EQ(38361, RegionArea(windowRgn));
     RECT box;
     ::GetRgnBox(windowRgn, &box);
@@ -59,8 +61,10 @@ TEST_F(MainWindowShape, OutlineCoversExactlyTheSkinsPixels) {
 
 TEST_F(MainWindowShape, ButtonRegionsHaveTheirPixelCounts) {
     const long expected[7] = {2953, 1717, 1116, 1058, 960, 1024, 869};
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(expected[i], RegionArea(skin.ButtonRegion(i))) << i;
+        EXPECT_EQ("", RegionVersusTable(skin.ButtonRegion(i), mainwnd::ButtonRegion(i))) << i;
+    }
 }
 
 TEST_F(MainWindowShape, ButtonsAreHitWhereTheyAreDrawn) {

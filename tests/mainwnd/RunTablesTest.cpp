@@ -1,4 +1,4 @@
-// The main window's outline and button regions: their size, their triangles, and points whose
+// The main window's outline and button regions: their size, their runs, and points whose
 // answers were worked out by hand from the window's drawing rather than from the tables.
 #include "mainwnd/RunTables.h"
 
@@ -22,54 +22,37 @@ int RunCountInRow(RunTable table, int y) {
 
 } // namespace
 
-TEST(RunTablesTest, TriangleCountsMatchTheRegions) {
-    const RunPolygons outline = ToTriangles(WindowOutline());
-    EXPECT_EQ(outline.counts.size(), 225u);
-    EXPECT_EQ(outline.points.size(), 675u);
-    for (int count : outline.counts)
-        EXPECT_EQ(count, 3);
-
+TEST(RunTablesTest, RunCountsMatchTheRegions) {
+    EXPECT_EQ(ExpandRuns(WindowOutline()).size(), 225u);
     const size_t expected[BUTTON_COUNT] = {41, 21, 26, 26, 32, 32, 32};
-    for (int i = 0; i < BUTTON_COUNT; ++i) {
-        const RunPolygons button = ToTriangles(ButtonRegion(i));
-        EXPECT_EQ(button.counts.size(), expected[i]) << "button " << i;
-        EXPECT_EQ(button.points.size(), 3 * expected[i]) << "button " << i;
-    }
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        EXPECT_EQ(ExpandRuns(ButtonRegion(i)).size(), expected[i]) << "button " << i;
 }
 
-TEST(RunTablesTest, TrianglesEncodeEachRunInRowOrder) {
+TEST(RunTablesTest, RunsComeInRowOrderLeftToRightApart) {
     for (int i = -1; i < BUTTON_COUNT; ++i) {
-        const RunTable table = i < 0 ? WindowOutline() : ButtonRegion(i);
-        const RunPolygons polygons = ToTriangles(table);
-        for (size_t t = 0; t < polygons.counts.size(); ++t) {
-            const RunPoint* p = &polygons.points[3 * t];
-            // (a, y), (b + 1, y), (b + 1, y + 1): a flat top edge, then straight down.
-            EXPECT_EQ(p[0].y, p[1].y);
-            EXPECT_EQ(p[1].x, p[2].x);
-            EXPECT_EQ(p[2].y, p[0].y + 1);
-            EXPECT_LT(p[0].x, p[1].x);
+        const std::vector<fw::Run> runs = ExpandRuns(i < 0 ? WindowOutline() : ButtonRegion(i));
+        for (size_t t = 0; t < runs.size(); ++t) {
+            EXPECT_LE(runs[t].first, runs[t].last);
             if (t == 0) continue;
-            const RunPoint* before = &polygons.points[3 * (t - 1)];
             // Rows ascend; within a row, runs go left to right with a gap between them.
-            EXPECT_TRUE(before[0].y < p[0].y || (before[0].y == p[0].y && before[1].x < p[0].x))
-                << "region " << i << ", triangle " << t;
+            EXPECT_TRUE(runs[t - 1].y < runs[t].y ||
+                        (runs[t - 1].y == runs[t].y && runs[t - 1].last + 1 < runs[t].first))
+                << "region " << i << ", run " << t;
         }
     }
 }
 
-TEST(RunTablesTest, TrianglesOfARowWithAGap) {
+TEST(RunTablesTest, ARowWithAGap) {
     // Row 8 of the outline: a lone pixel at 156, then 158 to 193.
-    const RunPolygons polygons = ToTriangles(WindowOutline());
-    std::vector<const RunPoint*> row8;
-    for (size_t t = 0; t < polygons.counts.size(); ++t)
-        if (polygons.points[3 * t].y == 8) row8.push_back(&polygons.points[3 * t]);
+    std::vector<fw::Run> row8;
+    for (const fw::Run& run : ExpandRuns(WindowOutline()))
+        if (run.y == 8) row8.push_back(run);
     ASSERT_EQ(row8.size(), 2u);
-    EXPECT_EQ(row8[0][0].x, 156);
-    EXPECT_EQ(row8[0][1].x, 157);
-    EXPECT_EQ(row8[0][2].x, 157);
-    EXPECT_EQ(row8[0][2].y, 9);
-    EXPECT_EQ(row8[1][0].x, 158);
-    EXPECT_EQ(row8[1][1].x, 194);
+    EXPECT_EQ(row8[0].first, 156);
+    EXPECT_EQ(row8[0].last, 156);
+    EXPECT_EQ(row8[1].first, 158);
+    EXPECT_EQ(row8[1].last, 193);
 }
 
 TEST(RunTablesTest, OutlineExtent) {

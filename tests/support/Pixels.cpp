@@ -1,5 +1,7 @@
 #include "tests/support/Pixels.h"
 
+#include <algorithm>
+
 namespace {
 
 BITMAPINFO TopDown32(int width, int height) {
@@ -75,4 +77,37 @@ long RegionArea(HRGN rgn) {
             static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
     }
     return area;
+}
+
+std::string RegionVersusTable(HRGN rgn, fw::RunTable table) {
+    const DWORD size = ::GetRegionData(rgn, 0, nullptr);
+    std::vector<char> buffer(size);
+    RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (size == 0 || !::GetRegionData(rgn, size, data)) return "the region cannot be read";
+    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    const RECT& box = data->rdh.rcBound;
+    const fw::RunBounds runs = fw::BoundsOf(table);
+    const int left = std::min<int>(box.left, runs.left), top = std::min<int>(box.top, runs.top);
+    const int right = std::max<int>(box.right, runs.right + 1);
+    const int bottom = std::max<int>(box.bottom, runs.bottom + 1);
+    // Every pixel of the region's rectangles and of the table's runs, compared one by one.
+    const int width = right - left;
+    std::vector<char> inRegion(static_cast<size_t>(width) * (bottom - top), 0);
+    for (DWORD i = 0; i < data->rdh.nCount; ++i)
+        for (int y = rects[i].top; y < rects[i].bottom; ++y)
+            for (int x = rects[i].left; x < rects[i].right; ++x)
+                inRegion[static_cast<size_t>(y - top) * width + (x - left)] = 1;
+    long missing = 0, extra = 0;
+    std::string firstMissing, firstExtra;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            const bool want = table.Contains(x, y);
+            const bool got = inRegion[static_cast<size_t>(y - top) * width + (x - left)] != 0;
+            const std::string at = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            if (want && !got && missing++ == 0) firstMissing = at;
+            if (got && !want && extra++ == 0) firstExtra = at;
+        }
+    if (missing == 0 && extra == 0) return "";
+    return std::to_string(missing) + " pixels missing (first " + firstMissing + "), " +
+           std::to_string(extra) + " outside the table (first " + firstExtra + ")";
 }

@@ -1,9 +1,12 @@
 // Reading pixels back from bitmaps, device contexts and regions in tests, as 0x00RRGGBB values.
 #pragma once
 
+#include "framework/RunTable.h"
+
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct CPixels {
@@ -27,3 +30,6 @@ CPixels ReadDC(HDC dc, int width, int height);
 void PokePixel(HDC dc, int x, int y, uint32_t rgb);
 // Pixels in a region, counted from its rectangles; -1 when it cannot be read.
 long RegionArea(HRGN rgn);
+// "" when the region holds exactly the table's pixels (read from its rectangles); otherwise how
+// many pixels are missing and how many lie outside the table, with the first of each.
+std::string RegionVersusTable(HRGN rgn, fw::RunTable table);
