@@ -2,6 +2,7 @@
 
 #include <winternl.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,27 @@ struct GdiHandleEntry {
 };
 static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry");
 constexpr int kGdiTableEntries = 16384;
-constexpr size_t kPebGdiTableOffset = 0xF8; // 64-bit process environment block
+constexpr size_t kPebGdiTableOffset = 0xF8; // in the 64-bit process environment block
+#ifdef _WIN64
+constexpr size_t kPeb64Below = 0;
+#else
+// A 32-bit process runs under WoW64 with a 64-bit process environment block one page below its
+// own, and only that one names the GDI handle table (whose entries have the same layout).
+constexpr size_t kPeb64Below = 0x1000;
+#endif
 
-#ifdef _WIN64 // the table's layout and place are those of 64-bit processes
 int CountUsedEntries(const GdiHandleEntry* table) {
     int count = 0;
     for (int i = 0; i < kGdiTableEntries; ++i)
         count += table[i].type != 0;
     return count;
 }
-#endif
+
+// The table's address as the 64-bit block holds it; null where it is not (or not addressable).
+const GdiHandleEntry* TableAt(unsigned long long address) {
+    if (address == 0 || address != static_cast<uintptr_t>(address)) return nullptr;
+    return reinterpret_cast<const GdiHandleEntry*>(static_cast<uintptr_t>(address));
+}
 
 // EnumChildWindows walks every descendant, grandchildren included: counted once each.
 BOOL CALLBACK CountOne(HWND, LPARAM counter) {
@@ -73,18 +85,41 @@ bool NameEndsWith(HANDLE handle, const std::wstring& end) {
 } // namespace
 
 int CountGdiObjects() {
-#ifdef _WIN64
 // GCC takes the segment-relative read inside NtCurrentTeb for an access to a zero-length array.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
     const char* peb = reinterpret_cast<const char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
 #pragma GCC diagnostic pop
-    const GdiHandleEntry* table =
-        *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
+    const GdiHandleEntry* table = TableAt(
+        *reinterpret_cast<const unsigned long long*>(peb - kPeb64Below + kPebGdiTableOffset));
     return table ? CountUsedEntries(table) : -1;
-#else
-    return -1;
-#endif
+}
+
+int GdiObjectsKeptPerShapedShow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Vz3ShapedShow";
+    ::RegisterClassA(&wc); // fails harmlessly when it is already there
+    HWND window =
+        ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP, 0, 0,
+                          16, 16, nullptr, nullptr, wc.hInstance, nullptr);
+    ::SetWindowRgn(window, ::CreateRectRgn(0, 0, 8, 8), FALSE);
+    auto showAndHide = [window] {
+        ::ShowWindow(window, SW_SHOWNOACTIVATE);
+        ::ShowWindow(window, SW_HIDE);
+        MSG msg;
+        while (::PeekMessageA(&msg, window, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    };
+    showAndHide(); // the first show may fill caches
+    constexpr int kShows = 4;
+    const int before = CountGdiObjects();
+    for (int i = 0; i < kShows; ++i)
+        showAndHide();
+    const int kept = (CountGdiObjects() - before + kShows / 2) / kShows;
+    ::DestroyWindow(window);
+    return kept;
 }
 
 int CountThreadWindows() {
@@ -104,25 +139,23 @@ int CountKernelHandles() {
 }
 
 int CountGdiObjects(HANDLE process) {
-#ifdef _WIN64
     PROCESS_BASIC_INFORMATION basic{};
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
                                   nullptr) != 0)
         return -1;
+    // A process of this program's own width: its block lies where this one's does.
     const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
-    const void* table = nullptr;
+    unsigned long long address = 0;
     SIZE_T read = 0;
-    if (!::ReadProcessMemory(process, peb + kPebGdiTableOffset, &table, sizeof table, &read) ||
-        !table)
+    if (!::ReadProcessMemory(process, peb - kPeb64Below + kPebGdiTableOffset, &address,
+                             sizeof address, &read))
         return -1;
+    const GdiHandleEntry* table = TableAt(address);
+    if (!table) return -1;
     std::vector<GdiHandleEntry> copy(kGdiTableEntries);
     if (!::ReadProcessMemory(process, table, copy.data(), copy.size() * sizeof copy[0], &read))
         return -1;
     return CountUsedEntries(copy.data());
-#else
-    (void)process;
-    return -1;
-#endif
 }
 
 int CountProcessWindows(DWORD processId) {
