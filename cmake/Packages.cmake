@@ -2,8 +2,8 @@
 #   build/release-win32, build/release-win64   PLAYER_RELEASE builds of the program and VBMP3.DLL
 #                                              alone (no tests: cmake/Release.cmake)
 #   build/packages/VizuRE3-<version>-<arch>.zip  packed by tools/package/make_zip.py
-#   ctest -L package                           what each zip holds; the 64-bit one starts and
-#                                              ends under Wine
+#   ctest -L package                           what each zip holds; each program starts and
+#                                              ends under Wine (the 32-bit one under Wine 10)
 # `cmake --build build --target packages` (tools/make-packages.sh) builds just these.
 if(NOT PLAYER_WINDOWS_BUILDS)
   return()
@@ -35,15 +35,21 @@ foreach(arch win32 win64)
 
   set(test_args --zip ${PLAYER_PACKAGE_DIR}/VizuRE3-${PROJECT_VERSION}-${arch}.zip --arch ${arch}
     --version ${PROJECT_VERSION} --forbid ${CMAKE_SOURCE_DIR} --forbid ${CMAKE_BINARY_DIR})
+  # The unpacked program starts and ends: the 64-bit one under the host's Wine, the 32-bit one
+  # under Wine 10 as the 32-bit tests run (cmake/SubBuilds.cmake).
   if(arch STREQUAL "win64")
     list(APPEND test_args --runner ${CMAKE_BINARY_DIR}/win64/run-under-wine
       --wine-root ${PLAYER_WINE_ROOT})
+  else()
+    list(APPEND test_args --runner ${CMAKE_BINARY_DIR}/win32/run-under-wine
+      --wine-root ${PLAYER_WINE10_ROOT})
   endif()
   add_test(NAME package.${arch}
-    COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/package/test_package.py ${test_args})
-  set_tests_properties(package.${arch} PROPERTIES LABELS package TIMEOUT 180)
+    COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/run-checked.py --expect unittest --
+            /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/package/test_package.py ${test_args})
+  set_tests_properties(package.${arch} PROPERTIES LABELS package TIMEOUT 180
+    RESOURCE_LOCK x-display)
 endforeach()
-set_tests_properties(package.win64 PROPERTIES RESOURCE_LOCK x-display)
 
 add_custom_target(packages ALL ${package_commands}
   DEPENDS release-win32 release-win64

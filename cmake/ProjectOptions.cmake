@@ -30,11 +30,32 @@ if(PLAYER_SANITIZE AND NOT CMAKE_CROSSCOMPILING)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The two Windows flavours are two test lanes: the 64-bit tree's tests are named win64.* and
+# labelled wine and e2e, the 32-bit tree's (run under Wine 10's WoW64 mode) win32.*, wine32 and
+# e2e32. PLAYER_FLAVOUR and PLAYER_LANE ("" or "32") name them.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(PLAYER_FLAVOUR win32)
+  set(PLAYER_LANE 32)
+elseif(WIN32)
+  set(PLAYER_FLAVOUR win64)
+  set(PLAYER_LANE "")
+else()
+  set(PLAYER_FLAVOUR native)
+  set(PLAYER_LANE "")
+endif()
+
+# Every test program runs through tools/run-checked.py, which passes it only when it exits with
+# 0, prints its framework's summary of a successful run and no program in it crashed (Wine may
+# hand back 0 for a crashed program). KIND: gtest, unittest, result or libfuzzer. GoogleTest runs
+# in full, not brief, so the log of a program that died names the test it died in.
+set(PLAYER_RUN_CHECKED /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/run-checked.py)
+
 # player_add_test(<name> [LABELS <more labels>] SOURCES <files> LIBRARIES <libs> [TIMEOUT <s>]):
-# one GoogleTest program. Natively it is labelled "native"; on the Windows flavour it runs
-# under Wine through CMAKE_CROSSCOMPILING_EMULATOR, is labelled "wine", gets the Wine tests'
-# main() (message boxes answered by scripts, child actions) and the program's resources, and
-# holds the display, so Wine tests run one at a time beside the native ones.
+# one GoogleTest program. Natively it is labelled "native"; on a Windows flavour it runs under
+# Wine through its CROSSCOMPILING_EMULATOR (the build's run-under-wine, or a wrapper a folder
+# puts in front of it), is labelled "wine" or "wine32", gets the Wine tests' main() (message
+# boxes answered by scripts, child actions) and the program's resources, and holds the display,
+# so Wine tests run one at a time beside the native ones.
 function(player_add_test name)
   cmake_parse_arguments(T "" "TIMEOUT" "LABELS;SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -42,14 +63,16 @@ function(player_add_test name)
   if(WIN32)
     target_sources(${name} PRIVATE $<TARGET_OBJECTS:wine_test_main>)
     target_link_libraries(${name} PRIVATE ${T_LIBRARIES} test_support_win GTest::gmock GTest::gtest)
-    set(test_name "win64.${name}")
-    set(labels wine ${T_LABELS})
+    set(labels wine${PLAYER_LANE} ${T_LABELS})
   else()
     target_link_libraries(${name} PRIVATE ${T_LIBRARIES} GTest::gmock GTest::gtest_main)
-    set(test_name "native.${name}")
     set(labels native ${T_LABELS})
   endif()
-  add_test(NAME ${test_name} COMMAND ${name} --gtest_brief=1)
+  set(test_name "${PLAYER_FLAVOUR}.${name}")
+  add_test(NAME ${test_name}
+    COMMAND ${PLAYER_RUN_CHECKED} --expect gtest --
+            "$<TARGET_PROPERTY:${name},CROSSCOMPILING_EMULATOR>" $<TARGET_FILE:${name}>
+    COMMAND_EXPAND_LISTS)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
@@ -65,6 +88,9 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
     set(PLAYER_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
   endif()
   set(PLAYER_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+  # ON: the programs run in the Debian 13 root with Wine 10 (tools/wine/wine10-enter), as the
+  # 32-bit flavour must; OFF: under the host's Wine.
+  option(PLAYER_WINE10 "Run this tree's Windows programs under Wine 10 in its own root" OFF)
   configure_file(${PROJECT_SOURCE_DIR}/tools/wine/run-under-wine.in ${CMAKE_BINARY_DIR}/run-under-wine
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-under-wine)

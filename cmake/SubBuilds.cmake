@@ -2,8 +2,10 @@
 # own: `ctest` in the top build folder runs native, Wine and end-to-end tests alike.
 #   ctest -L native   platform-free logic (under sanitizers when PLAYER_SANITIZE is on)
 #   ctest -L wine     Win32 code in-process under Wine, and the platform-free tests again there
-#   ctest -L e2e      the real executable under Wine, driven with real X input
-#   ctest -L build    the 32-bit release build links and exports what it must
+#                     (64-bit, the host's Wine 8: label "wine"; 32-bit, Wine 10: label "wine32")
+#   ctest -L e2e      the real executable under Wine, driven with real X input (64-bit: "e2e",
+#                     32-bit: "e2e32")
+#   ctest -L build    both Windows builds link and export what they must
 #   ctest -L package  the release zips (cmake/Packages.cmake)
 #   ctest -L fuzz     the file-information parser and the frame walk under libFuzzer, a minute each
 include(ExternalProject)
@@ -22,11 +24,34 @@ if(PLAYER_WINDOWS_BUILDS)
     COMMENT "Preparing the Wine prefix in ${PLAYER_WINE_ROOT}")
   add_custom_target(wine-prefix ALL DEPENDS ${PLAYER_WINE_ROOT}/test-prefix.stamp)
 
+  # The 32-bit flavour runs under Wine 10's WoW64 mode in a Debian 13 root outside the checkout
+  # (tools/wine/wine10-setup.sh), with a prefix of its own: made by the wine10-prefix target,
+  # which tools/test.sh builds (it needs root and a network the first time).
+  set(PLAYER_WINE10_ROOT ${CMAKE_BINARY_DIR}/wine10)
+  # The 64-bit lane runs under the host's Wine 8 (Debian 12's own, which tools/play.sh also
+  # uses); ON runs it under Wine 10 instead, to compare the two Wines.
+  option(PLAYER_WIN64_UNDER_WINE10 "Run the 64-bit tree's tests under Wine 10 instead" OFF)
+  add_custom_command(
+    OUTPUT ${PLAYER_WINE10_ROOT}/test-prefix.stamp
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/wine10-setup.sh
+    COMMAND ${CMAKE_COMMAND} -E env PLAYER_WINE10_BINDS=${CMAKE_BINARY_DIR}
+            ${CMAKE_SOURCE_DIR}/tools/wine/wine10-enter
+            ${CMAKE_SOURCE_DIR}/tools/wine/prepare-prefix.sh ${PLAYER_WINE10_ROOT} test
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/wine/prepare-prefix.sh
+            ${CMAKE_SOURCE_DIR}/tools/wine/wine10-setup.sh
+    COMMENT "Preparing the Wine 10 prefix in ${PLAYER_WINE10_ROOT}")
+  add_custom_target(wine10-prefix DEPENDS ${PLAYER_WINE10_ROOT}/test-prefix.stamp)
+
   foreach(flavour win64 win32)
-    if(flavour STREQUAL "win64")
+    if(flavour STREQUAL "win64" AND NOT PLAYER_WIN64_UNDER_WINE10)
       set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw64.cmake)
+      set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE_ROOT} -DPLAYER_WINE10=OFF)
+    elseif(flavour STREQUAL "win64")
+      set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw64.cmake)
+      set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE10_ROOT} -DPLAYER_WINE10=ON)
     else()
       set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw32.cmake)
+      set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE10_ROOT} -DPLAYER_WINE10=ON)
     endif()
     ExternalProject_Add(${flavour}
       SOURCE_DIR ${CMAKE_SOURCE_DIR}
@@ -35,18 +60,20 @@ if(PLAYER_WINDOWS_BUILDS)
       CMAKE_ARGS
         -DCMAKE_TOOLCHAIN_FILE=${toolchain}
         -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-        -DPLAYER_WINE_ROOT=${PLAYER_WINE_ROOT}
+        ${wine_args}
         -DPLAYER_NATIVE_BINARY_DIR=${CMAKE_BINARY_DIR}
       BUILD_ALWAYS ON
       INSTALL_COMMAND ""
       USES_TERMINAL_BUILD ON)
   endforeach()
 
-  # Include the 64-bit tree's tests in this tree's ctest run.
+  # Include both Windows trees' tests in this tree's ctest run.
   file(WRITE ${CMAKE_BINARY_DIR}/SubBuildTests.cmake
-    "if(EXISTS \"${CMAKE_BINARY_DIR}/win64/CTestTestfile.cmake\")\n"
-    "  subdirs(\"${CMAKE_BINARY_DIR}/win64\")\n"
-    "endif()\n")
+    "foreach(flavour win64 win32)\n"
+    "  if(EXISTS \"${CMAKE_BINARY_DIR}/\${flavour}/CTestTestfile.cmake\")\n"
+    "    subdirs(\"${CMAKE_BINARY_DIR}/\${flavour}\")\n"
+    "  endif()\n"
+    "endforeach()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/SubBuildTests.cmake)
 
   add_test(NAME build.win32-links
@@ -76,7 +103,8 @@ if(PLAYER_FUZZ_BUILD)
   # runs. Longer runs: tools/fuzz/long-run.sh.
   foreach(target fileinfo frames)
     add_test(NAME fuzz.${target}
-      COMMAND ${CMAKE_SOURCE_DIR}/tests/vbmp3/fuzz/run-fuzzer.sh
+      COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/run-checked.py --expect libfuzzer --
+              ${CMAKE_SOURCE_DIR}/tests/vbmp3/fuzz/run-fuzzer.sh
               ${CMAKE_BINARY_DIR}/fuzz/bin/${target}_fuzzer 60 ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
     set_tests_properties(fuzz.${target} PROPERTIES LABELS fuzz TIMEOUT 180)
   endforeach()

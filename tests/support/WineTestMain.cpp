@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 
@@ -27,6 +28,9 @@ int RunChildAction(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--child") == 0)
         return RunChildAction(argc - 2, argv + 2);
+    // Unbuffered, so that a test program that dies leaves every line it printed, the name of the
+    // test it died in among them.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     ::testing::InitGoogleTest(&argc, argv);
     FailOnUnexpectedMessageBoxes();
     return RUN_ALL_TESTS();

@@ -175,6 +175,7 @@ def main():
         print("FAILED:", failure)
     if not os.environ.get("KEEP_CORPUS"):
         shutil.rmtree(work, ignore_errors=True)
+    print("result %s" % ("FAILED" if failures else "passed"))
     return 1 if failures else 0
 
 
