@@ -168,15 +168,17 @@ TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {
     env.pDecoder = &other;
     env.pIniFile = &iniFile;
     env.pfnNow = [] { return s_now; };
-    dlg = std::make_unique<CPlayerDlg>(nullptr, env); // for TearDown too
-    dlg->SetIniPath(iniPath);
-    ASSERT_TRUE(dlg->Create(IDD_PLAYER, nullptr));
+    auto second = std::make_unique<CPlayerDlg>(nullptr, env);
+    second->SetIniPath(iniPath);
+    ASSERT_TRUE(second->Create(IDD_PLAYER, nullptr));
     other.ClearCalls();
     NotifyFromLibraryThread(IDecoder::NOTIFY_END, 1);
     EXPECT_FALSE(decoder.Notify(IDecoder::NOTIFY_END, 1));
     PumpMessages();
     EXPECT_TRUE(other.Calls().empty());
     EXPECT_EQ("", other.OpenPath());
+    // Closed while its decoder lives: closing releases the decoder.
+    second->DestroyWindow();
 }
 
 TEST_F(DecoderNotify, MissingFilePromptNamesThePath) {
