@@ -7,8 +7,6 @@
 #include "res/Messages.h"
 #include "res/resource.h"
 
-#include <algorithm>
-
 CMiniDlg::CMiniDlg(fw::CDialog* pParent)
     : fw::CModelessDialog(IDD_MINI, nullptr), m_hMainWnd(pParent ? pParent->m_hWnd : nullptr) {
     m_bDeletesItself = Create(IDD_MINI, nullptr) != FALSE;
@@ -34,15 +32,11 @@ void CMiniDlg::PostNcDestroy() {
 
 BOOL CMiniDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    // The template's size in dialog units depends on the font the system finds for it; the
-    // window must hold the whole figure, which the region then cuts out.
-    RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
-    if (rect.right - rect.left < mini::kWidth || rect.bottom - rect.top < mini::kHeight) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, std::max<int>(rect.right - rect.left, mini::kWidth),
-                       std::max<int>(rect.bottom - rect.top, mini::kHeight),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    // The template's size in dialog units depends on the font the system finds for it (70 x 109
+    // under Wine's substitute): the window is the figure's bitmap, so that the mini window's
+    // bottom-right corner, where it meets the player's, is the figure's feet.
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, mini::kWidth, mini::kHeight,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 

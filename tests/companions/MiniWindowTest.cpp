@@ -79,8 +79,8 @@ TEST_F(MiniWindow, ADoubleClickShrinksAndTheMiniWindowBringsThePlayerBackWhereIt
     const RECT main = Rect(dlg->m_hWnd), small = Rect(mini);
     EXPECT_EQ(main.right, small.right); // the bottom-right corners meet
     EXPECT_EQ(main.bottom, small.bottom);
-    EXPECT_GE(small.right - small.left, 70); // the whole figure
-    EXPECT_GE(small.bottom - small.top, 100);
+    EXPECT_EQ(70, small.right - small.left); // the figure's bitmap, whatever the font
+    EXPECT_EQ(100, small.bottom - small.top);
     ::SetWindowPos(mini, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // dragged away
     RestoreFromMini();
     EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
