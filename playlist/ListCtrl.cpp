@@ -76,6 +76,11 @@ UINT CListCtrl::GetItemState(int row, UINT mask) const {
         ::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(row), mask));
 }
 
+int CListCtrl::GetNextItem(int after, UINT flags) const {
+    return static_cast<int>(
+        ::SendMessageA(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(after), MAKELPARAM(flags, 0)));
+}
+
 BOOL CListCtrl::SetItemState(int row, UINT state, UINT mask) {
     LVITEMA item{};
     item.state = state;

@@ -26,6 +26,8 @@ public:
     UINT GetItemState(int row, UINT mask) const;
     // Sets the bits of `mask` to those of `state`; the other state bits stay.
     BOOL SetItemState(int row, UINT state, UINT mask);
+    // The first row after `after` (-1: from the top) whose state has the LVNI_ flags; -1 if none.
+    int GetNextItem(int after, UINT flags) const;
 
     // Off while many rows change at once; back on repaints the whole list.
     void SetRedraw(BOOL bRedraw);

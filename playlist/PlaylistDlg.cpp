@@ -284,7 +284,11 @@ void CPlaylistDlg::MoveRows(const std::vector<int>& moves, int delta) {
 }
 
 void CPlaylistDlg::OnPlayTest() {
-    PlayRow(m_nClickedItem);
+    // Enter plays the row the user chose: the selected one, else the one with the focus. The
+    // last row the list reported may be one whose icon the player changed since.
+    int row = m_listTracks.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0) row = m_listTracks.GetNextItem(-1, LVNI_FOCUSED);
+    PlayRow(row >= 0 ? row : m_nClickedItem);
 }
 
 void CPlaylistDlg::OnKeydownTrackList(NMHDR* header, LRESULT* result) {
@@ -301,8 +305,10 @@ void CPlaylistDlg::OnItemchangedTrackList(NMHDR* header, LRESULT* result) {
     m_nClickedItem = reinterpret_cast<NMLISTVIEW*>(header)->iItem;
 }
 
-void CPlaylistDlg::OnDblclkTrackList(NMHDR*, LRESULT* result) {
+void CPlaylistDlg::OnDblclkTrackList(NMHDR* header, LRESULT* result) {
     *result = 0;
-    // The position of the double click is not used: it plays the row last reported.
-    if (m_listTracks.GetItemCount() > 0) PlayRow(m_nClickedItem);
+    // The row double-clicked plays; a double click below the last row plays the row last
+    // reported.
+    const int clicked = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    if (m_listTracks.GetItemCount() > 0) PlayRow(clicked >= 0 ? clicked : m_nClickedItem);
 }

@@ -40,6 +40,23 @@ TEST_F(EditorPlay, EnterAndDoubleClickPlayARowAndMoveTheMark) {
     EXPECT_NE(nullptr, Editor());
 }
 
+TEST_F(EditorPlay, TheRowChosenPlaysThoughThePlayerMovedTheMarkSince) {
+    const Strings p = WriteList(3);
+    OpenEditor();
+    Select({1});
+    // The player's own commands change the rows' icons, which the list reports as well.
+    ASSERT_TRUE(player->PlayerControl(PC_STOP));
+    DoubleClickRow(1);
+    EXPECT_TRUE(Playing(p[1]));
+    ASSERT_TRUE(player->PlayerControl(PC_STOP));
+    Key(VK_RETURN); // the selected row
+    EXPECT_TRUE(Playing(p[1]));
+    Select({2});
+    ASSERT_TRUE(player->PlayerControl(PC_NEXT));
+    Key(VK_RETURN);
+    EXPECT_TRUE(Playing(p[2]));
+}
+
 TEST_F(EditorPlay, MovesAndDeletionsAboveItKeepTheCurrentEntryCurrent) {
     const Strings p = WriteList(5);
     OpenEditor();
