@@ -5,6 +5,7 @@
 
 #include "companions/TickerDlg.h"
 #include "playback/DecoderNotifier.h"
+#include "playlist/Playlist.h"
 #include "res/Messages.h"
 
 #include <cstdint>
@@ -85,4 +86,8 @@ void CPlayerDlg::ToggleTicker() {
     ::ShowWindow(TickerWindow(), SW_SHOWNA);
     PlaceTicker();
     SetTickerShown(TRUE);
+    // While hidden it heard nothing: it shows the current entry and time as they are now.
+    int elapsedSec = 0;
+    m_decoder.GetState(&elapsedSec);
+    TellTicker(m_pPlaylist ? m_pPlaylist->GetCurrentIndex() : -1, 0, elapsedSec, true);
 }

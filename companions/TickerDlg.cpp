@@ -113,8 +113,19 @@ void CTickerDlg::RenderTitle() {
     if (!m_backBuffer) return; // not before initialisation, not after teardown
     int index = -1;
     CTrackEntry entry;
-    const bool haveEntry = m_pPlaylist && m_pPlaylist->GetCurrent(&index, &entry);
-    if (!haveEntry) index = -1;
+    bool haveEntry = m_pPlaylist && m_pPlaylist->GetCurrent(&index, &entry);
+    if (haveEntry) {
+        m_lastEntry = entry;
+        m_nLastIndex = index;
+    } else if (m_pPlaylist && m_pPlaylist->GetCount() > 0 && m_nLastIndex >= 0) {
+        // The current entry was deleted while its track plays on: it stays shown until another
+        // entry becomes current. The banner is for a list without entries.
+        entry = m_lastEntry;
+        index = m_nLastIndex;
+        haveEntry = true;
+    } else {
+        index = -1;
+    }
 
     fw::CClientDC screenDC(m_hWnd);
     DrawDigits(screenDC, index);

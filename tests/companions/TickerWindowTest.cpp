@@ -159,9 +159,9 @@ TEST_F(Ticker, UpdatesKeepTheLineMovingCommandsAndShowingStartItOver) {
     Tick(3);
     ClickTickerKey(); // off: ticks move nothing
     Tick(2);
-    ClickTickerKey();
-    EXPECT_EQ(BandShowing(kLine, 4).rgb, Band().rgb);
-    Tick(2); // on again: at the start, pausing
+    ClickTickerKey(); // on again: at the start at once, pausing
+    EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb);
+    Tick(2);
     EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb);
     s_now += 5;
     Tick(2);

@@ -7,6 +7,8 @@
 #include "playback/ControlCodes.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/companions/TickerPixels.h"
+#include "tests/support/ModalRun.h"
 #include "tests/support/ShellDrop.h"
 
 namespace {
@@ -95,6 +97,40 @@ TEST_F(EditorPlay, TheDeletedPlayingEntryPlaysOnAndItsEndPlaysTheEntryInItsPlace
     Press(IDC_DELETE);
     EndOfTrack();
     EXPECT_TRUE(Playing(p[0]));
+}
+
+BOOL CALLBACK MatchTicker(HWND hwnd, LPARAM found) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    if (!::IsWindowVisible(hwnd) || r.right - r.left != 230 || r.bottom - r.top != 80) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+TEST_F(EditorPlay, TheTickerShowsTheDeletedEntryWhileItPlaysOn) {
+    const Strings p = WriteList(4);
+    OpenEditor();
+    PlayRow(1);
+    ::SetWindowPos(player->m_hWnd, nullptr, 100, 150, 0, 0, // room above it for the ticker
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The ticker's key on the player, pressed and released.
+    ::SendMessageA(player->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
+    ::SendMessageA(player->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
+    HWND ticker = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchTicker, reinterpret_cast<LPARAM>(&ticker));
+    ASSERT_NE(nullptr, ticker);
+    RECT at{};
+    ::GetWindowRect(ticker, &at);
+    ::SetWindowPos(Editor(), nullptr, at.right + 20, at.top, 0, 0, // beside it, not over it
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages();
+    EXPECT_EQ("002", DigitsShown(TickerPixels(ticker)).substr(0, 3));
+    Press(IDC_DELETE);
+    decoder.Notify(1, 3); // the library's next second
+    PumpMessages();
+    EXPECT_TRUE(Playing(p[1]));
+    // The second entry's number and line, not the banner of an empty list ("000").
+    EXPECT_EQ("002", DigitsShown(TickerPixels(ticker)).substr(0, 3));
 }
 
 TEST_F(EditorPlay, PreviousAfterDeletingThePlayingEntryPlaysTheEntryBeforeItsPlace) {
