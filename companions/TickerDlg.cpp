@@ -86,8 +86,7 @@ BOOL CTickerDlg::OnInitDialog() {
     m_text.SelectFont(CreateTickerFont());
 
     RenderTitle(); // always renders the text: nothing is rendered yet
-    m_nTimerId = ::SetTimer(m_hWnd, kScrollTimer, kScrollPeriodMs, nullptr);
-    return TRUE;
+    return TRUE;   // created hidden: the scroll timer runs only while the ticker is shown
 }
 
 BOOL CTickerDlg::DestroyWindow() {
@@ -189,8 +188,15 @@ void CTickerDlg::OnTimer(UINT_PTR) {
 
 void CTickerDlg::OnShowWindow(BOOL bShow, UINT) {
     Default();
-    // Shown again: the text starts over, with its pause. Hiding changes nothing.
-    if (bShow) m_scroll.Restart(m_pfnNow());
+    // Shown again: the text starts over, with its pause. Hidden, nothing ticks: a hidden
+    // ticker costs the player no wake-ups.
+    if (bShow) {
+        m_scroll.Restart(m_pfnNow());
+        if (!m_nTimerId) m_nTimerId = ::SetTimer(m_hWnd, kScrollTimer, kScrollPeriodMs, nullptr);
+    } else if (m_nTimerId) {
+        ::KillTimer(m_hWnd, m_nTimerId);
+        m_nTimerId = 0;
+    }
 }
 
 void CTickerDlg::OnPaint() {

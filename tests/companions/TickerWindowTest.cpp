@@ -22,8 +22,7 @@ protected:
     void TearDown() override {
         if (dlg) dlg->DestroyWindow();
     }
-    // The player at (200, 150) with entries of these artists and titles, and its ticker. The
-    // ticker's own timer is stopped: the test ticks.
+    // The player at (200, 150) with entries of these artists and titles, and its ticker.
     void Open(const std::vector<std::pair<std::string, std::string>>& entries) {
         std::string ini =
             "[VIZURE3]\r\nDLGPOSX=200\r\nDLGPOSY=150\r\nREGNUM=" + std::to_string(entries.size()) +
@@ -40,12 +39,15 @@ protected:
                           !dynamic_cast<CTickerDlg*>(fw::CDialog::FromHandle(ticker))))
             ticker = ::GetWindow(ticker, GW_HWNDNEXT);
         ASSERT_NE(nullptr, ticker);
-        ASSERT_TRUE(::KillTimer(ticker, 1)); // timer 1 runs from the start
+        EXPECT_FALSE(::KillTimer(ticker, 1)); // hidden: nothing ticks
     }
+    // The ticker's key; the scroll timer runs exactly while the ticker is shown, and is stopped
+    // here at once: the test ticks.
     void ClickTickerKey() {
         ::SendMessageA(dlg->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
         ::SendMessageA(dlg->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
         ::UpdateWindow(ticker);
+        EXPECT_EQ(::IsWindowVisible(ticker) != FALSE, ::KillTimer(ticker, 1) != FALSE);
     }
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i)
