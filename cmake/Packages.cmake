@@ -45,7 +45,7 @@ foreach(arch win32 win64)
       --wine-root ${PLAYER_WINE10_ROOT})
   endif()
   add_test(NAME package.${arch}
-    COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/run-checked.py --expect unittest --
+    COMMAND ${PLAYER_RUN_CHECKED} --expect unittest --
             /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/package/test_package.py ${test_args})
   set_tests_properties(package.${arch} PROPERTIES LABELS package TIMEOUT 180
     RESOURCE_LOCK x-display)

@@ -43,15 +43,12 @@ if(PLAYER_WINDOWS_BUILDS)
   add_custom_target(wine10-prefix DEPENDS ${PLAYER_WINE10_ROOT}/test-prefix.stamp)
 
   foreach(flavour win64 win32)
-    if(flavour STREQUAL "win64" AND NOT PLAYER_WIN64_UNDER_WINE10)
-      set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw64.cmake)
-      set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE_ROOT} -DPLAYER_WINE10=OFF)
-    elseif(flavour STREQUAL "win64")
-      set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw64.cmake)
+    string(REPLACE "win" "" bits ${flavour})
+    set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw${bits}.cmake)
+    if(flavour STREQUAL "win32" OR PLAYER_WIN64_UNDER_WINE10)
       set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE10_ROOT} -DPLAYER_WINE10=ON)
     else()
-      set(toolchain ${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw32.cmake)
-      set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE10_ROOT} -DPLAYER_WINE10=ON)
+      set(wine_args -DPLAYER_WINE_ROOT=${PLAYER_WINE_ROOT} -DPLAYER_WINE10=OFF)
     endif()
     ExternalProject_Add(${flavour}
       SOURCE_DIR ${CMAKE_SOURCE_DIR}
@@ -103,7 +100,7 @@ if(PLAYER_FUZZ_BUILD)
   # runs. Longer runs: tools/fuzz/long-run.sh.
   foreach(target fileinfo frames)
     add_test(NAME fuzz.${target}
-      COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tools/run-checked.py --expect libfuzzer --
+      COMMAND ${PLAYER_RUN_CHECKED} --expect libfuzzer --
               ${CMAKE_SOURCE_DIR}/tests/vbmp3/fuzz/run-fuzzer.sh
               ${CMAKE_BINARY_DIR}/fuzz/bin/${target}_fuzzer 60 ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
     set_tests_properties(fuzz.${target} PROPERTIES LABELS fuzz TIMEOUT 180)

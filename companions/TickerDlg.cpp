@@ -112,25 +112,19 @@ void CTickerDlg::RenderTitle() {
     if (!m_backBuffer) return; // not before initialisation, not after teardown
     int index = -1;
     CTrackEntry entry;
-    bool haveEntry = m_pPlaylist && m_pPlaylist->GetCurrent(&index, &entry);
-    if (haveEntry) {
-        m_lastEntry = entry;
-        m_nLastIndex = index;
-    } else if (m_pPlaylist && m_pPlaylist->GetCount() > 0 && m_nLastIndex >= 0) {
-        // The current entry was deleted while its track plays on: it stays shown until another
-        // entry becomes current. The banner is for a list without entries.
-        entry = m_lastEntry;
-        index = m_nLastIndex;
-        haveEntry = true;
-    } else {
-        index = -1;
-    }
+    const bool haveEntry = m_pPlaylist && m_pPlaylist->GetCurrent(&index, &entry);
+    // The current entry was deleted while its track plays on: what is shown stays until another
+    // entry becomes current. The banner is for a list without entries.
+    const bool keepShown =
+        !haveEntry && m_pPlaylist && m_pPlaylist->GetCount() > 0 && m_nShownIndex >= 0;
+    if (!haveEntry) index = keepShown ? m_nShownIndex : -1;
 
     fw::CClientDC screenDC(m_hWnd);
     DrawDigits(screenDC, index);
     if (index != m_nRenderedIndex) {
-        RebuildStrip(screenDC, ticker::TickerText(haveEntry ? &entry : nullptr));
-        m_nRenderedIndex = index;
+        if (!keepShown) m_strShownText = ticker::TickerText(haveEntry ? &entry : nullptr);
+        RebuildStrip(screenDC, m_strShownText);
+        m_nRenderedIndex = m_nShownIndex = index;
         DrawBand();
     }
     ShowBackBuffer(screenDC);

@@ -17,7 +17,6 @@
 #include "framework/Dialog.h"
 #include "framework/BackBuffer.h"
 #include "framework/Gdi.h"
-#include "playlist/TrackEntry.h"
 
 #include <windows.h>
 
@@ -85,10 +84,10 @@ private:
     Clock m_pfnNow;
     bool m_bDeletesItself = false; // from a successful CreateHidden on
     int m_nElapsedSec = 0;         // as last received
-    // The entry last shown and its index (-1: none yet): still shown while the current entry is
-    // one that was deleted as it played.
-    CTrackEntry m_lastEntry;
-    int m_nLastIndex = -1;
+    // The strip's text and the index it was shown for (-1: the banner, or none yet); kept while
+    // the current entry is one that was deleted as it played.
+    std::string m_strShownText;
+    int m_nShownIndex = -1;
     ticker::CTickerScroll m_scroll; // the strip's width and offset, the scroll's start
     UINT_PTR m_nTimerId = 0;
     HRGN m_hWindowRgn = nullptr;  // the outline; the window's once SetWindowRgn took it

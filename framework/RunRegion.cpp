@@ -1,6 +1,5 @@
 #include "framework/RunRegion.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace fw {
@@ -12,19 +11,14 @@ HRGN CreateRunRegion(RunTable table) {
     std::vector<RECT> storage(sizeof(RGNDATAHEADER) / sizeof(RECT) + runs.size());
     auto* data = reinterpret_cast<RGNDATA*>(storage.data());
     RECT* rects = reinterpret_cast<RECT*>(data->Buffer);
-    RECT bounds{0, 0, 0, 0};
-    for (size_t i = 0; i < runs.size(); ++i) {
+    for (size_t i = 0; i < runs.size(); ++i)
         rects[i] = {runs[i].first, runs[i].y, runs[i].last + 1, runs[i].y + 1};
-        if (i == 0) bounds = rects[i];
-        bounds.left = std::min(bounds.left, rects[i].left);
-        bounds.right = std::max(bounds.right, rects[i].right);
-        bounds.bottom = rects[i].bottom; // rows ascend
-    }
+    const RunBounds bounds = BoundsOf(table); // edges inclusive
     data->rdh.dwSize = sizeof(RGNDATAHEADER);
     data->rdh.iType = RDH_RECTANGLES;
     data->rdh.nCount = static_cast<DWORD>(runs.size());
     data->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
-    data->rdh.rcBound = bounds;
+    data->rdh.rcBound = {bounds.left, bounds.top, bounds.right + 1, bounds.bottom + 1};
     return ::ExtCreateRegion(nullptr, static_cast<DWORD>(storage.size() * sizeof(RECT)), data);
 }
 

@@ -1,7 +1,5 @@
 #include "tests/support/Pixels.h"
 
-#include <algorithm>
-
 namespace {
 
 BITMAPINFO TopDown32(int width, int height) {
@@ -65,47 +63,59 @@ void PokePixel(HDC dc, int x, int y, uint32_t rgb) {
     ::DeleteObject(saved);
 }
 
-long RegionArea(HRGN rgn) {
+namespace {
+
+// The region's rectangles; false when it cannot be read.
+bool RegionRects(HRGN rgn, std::vector<RECT>* rects) {
     const DWORD size = ::GetRegionData(rgn, 0, nullptr);
     std::vector<char> buffer(size);
     RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    if (size == 0 || !::GetRegionData(rgn, size, data)) return -1;
-    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    if (size == 0 || !::GetRegionData(rgn, size, data)) return false;
+    const RECT* first = reinterpret_cast<const RECT*>(data->Buffer);
+    rects->assign(first, first + data->rdh.nCount);
+    return true;
+}
+
+} // namespace
+
+long RegionArea(HRGN rgn) {
+    std::vector<RECT> rects;
+    if (!RegionRects(rgn, &rects)) return -1;
     long area = 0;
-    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
-        area +=
-            static_cast<long>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
-    }
+    for (const RECT& r : rects)
+        area += static_cast<long>(r.right - r.left) * (r.bottom - r.top);
     return area;
 }
 
 std::string RegionVersusTable(HRGN rgn, fw::RunTable table) {
-    const DWORD size = ::GetRegionData(rgn, 0, nullptr);
-    std::vector<char> buffer(size);
-    RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    if (size == 0 || !::GetRegionData(rgn, size, data)) return "the region cannot be read";
-    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-    const RECT& box = data->rdh.rcBound;
-    const fw::RunBounds runs = fw::BoundsOf(table);
-    const int left = std::min<int>(box.left, runs.left), top = std::min<int>(box.top, runs.top);
-    const int right = std::max<int>(box.right, runs.right + 1);
-    const int bottom = std::max<int>(box.bottom, runs.bottom + 1);
-    // Every pixel of the region's rectangles and of the table's runs, compared one by one.
-    const int width = right - left;
-    std::vector<char> inRegion(static_cast<size_t>(width) * (bottom - top), 0);
-    for (DWORD i = 0; i < data->rdh.nCount; ++i)
-        for (int y = rects[i].top; y < rects[i].bottom; ++y)
-            for (int x = rects[i].left; x < rects[i].right; ++x)
-                inRegion[static_cast<size_t>(y - top) * width + (x - left)] = 1;
+    std::vector<RECT> rects;
+    if (!RegionRects(rgn, &rects)) return "the region cannot be read";
+    // The table's runs as rectangles too; then both sets, pixel by pixel, over their union.
+    std::vector<RECT> runs;
+    for (const fw::Run& run : fw::ExpandRuns(table))
+        runs.push_back({run.first, run.y, run.last + 1, run.y + 1});
+    RECT box = runs.front();
+    for (const std::vector<RECT>* set : {&rects, &runs})
+        for (const RECT& r : *set)
+            ::UnionRect(&box, &box, &r);
+    const int width = box.right - box.left;
+    auto cells = [&](const std::vector<RECT>& set) {
+        std::vector<char> in(static_cast<size_t>(width) * (box.bottom - box.top), 0);
+        for (const RECT& r : set)
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    in[static_cast<size_t>(y - box.top) * width + (x - box.left)] = 1;
+        return in;
+    };
+    const std::vector<char> got = cells(rects), want = cells(runs);
     long missing = 0, extra = 0;
     std::string firstMissing, firstExtra;
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) {
-            const bool want = table.Contains(x, y);
-            const bool got = inRegion[static_cast<size_t>(y - top) * width + (x - left)] != 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) {
+            const size_t i = static_cast<size_t>(y - box.top) * width + (x - box.left);
             const std::string at = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-            if (want && !got && missing++ == 0) firstMissing = at;
-            if (got && !want && extra++ == 0) firstExtra = at;
+            if (want[i] && !got[i] && missing++ == 0) firstMissing = at;
+            if (got[i] && !want[i] && extra++ == 0) firstExtra = at;
         }
     if (missing == 0 && extra == 0) return "";
     return std::to_string(missing) + " pixels missing (first " + firstMissing + "), " +
