@@ -42,6 +42,7 @@ TICKER_SIZE = (230, 80)
 EDITOR = "聴きたい曲"
 FILE_DIALOG = "開く"
 FILE_NAME_FIELD = (375, 327)  # in the file dialog, from its top left corner
+FILE_CANCEL_BUTTON = (594, 363)
 EXIT_QUESTION = "きえてほしい？"
 
 # The player's buttons and a point on its figure, in window pixels.
@@ -402,8 +403,14 @@ class Soak:
         # only opened and cancelled, and the end's files come by hand-over instead.
         cancel = self.rng.random() < 0.2 or not e2elib.typing_arrives_as_typed()
         if names is None and cancel:
-            e2elib.xdotool("windowfocus", "--sync", dialog[0])
-            e2elib.xdotool("key", "Escape")
+            # Its Cancel button is clicked: an Escape can come while the dialog is still
+            # listing its folder and be lost (seen under Wine 10), a click on the button is not.
+            for _ in range(3):
+                self.click(dialog[0], FILE_CANCEL_BUTTON)
+                if self.closed(dialog[0], 10):
+                    return
+                self.done["file_dialog.cancelled_again"] += 1
+                self.screenshot("the file dialog stayed open")
         else:
             names = names or self.rng.sample(self.ascii_names, self.rng.choice([1, 2, 4]))
             # The folder first, then the names in it. Under load the dialog may still be
