@@ -80,6 +80,7 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_LBUTTONDBLCLK, &fw::Route<WM_LBUTTONDBLCLK, &D::OnLButtonDblClk>},
         {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
         {WM_MOVE, &fw::Route<WM_MOVE, &D::OnMove>},
+        {WM_WINDOWPOSCHANGED, &fw::Route<WM_WINDOWPOSCHANGED, &D::OnWindowPosChanged>},
         {WM_TIMER, &fw::Route<WM_TIMER, &D::OnTimer>},
         {WM_DROPFILES, &fw::Route<WM_DROPFILES, &D::OnDropFiles>},
         {WM_MINI_RESTORE, &fw::RoutePrivate<&D::OnMiniRestore>},
@@ -88,6 +89,8 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_PLAYLIST_PLAY, &fw::RoutePrivate<&D::OnPlaylistPlay>},
         {WM_DECODER_NOTIFY, &fw::RoutePrivate<&D::OnDecoderNotifyMessage>},
         {WM_OPEN_STARTUP_FILES, &fw::RoutePrivate<&D::OnOpenStartupFiles>},
+        {WM_STACK_TICKER, &fw::RoutePrivate<&D::OnStackTicker>},
+        {WM_ACTIVATE, &fw::Route<WM_ACTIVATE, &D::OnActivate>},
         {WM_COPYDATA, &fw::Route<WM_COPYDATA, &D::OnCopyData>},
         {WM_HOTKEY, &fw::Route<WM_HOTKEY, &D::OnHotKey>},
     };

@@ -44,6 +44,9 @@ CPlayerEnvironment DefaultPlayerEnvironment();
 
 // Posted by the main window to itself: take the files of the command line, once it is up.
 constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
+// Posted by the main window to itself once its place in the window order changed: the ticker
+// follows when the change is over (Wine maps a window that is being activated only after it).
+constexpr UINT WM_STACK_TICKER = WM_APP + 3;
 // The main window's second timer: files handed over by later starts are taken when it fires.
 constexpr UINT_PTR kHandOverTimer = 2;
 
@@ -81,6 +84,10 @@ private:
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnRButtonUp(UINT nFlags, POINT point);
     void OnMove(int x, int y);
+    // Keep the ticker right behind this window whenever its place in the window order changes
+    // or it is activated.
+    void OnWindowPosChanged(const WINDOWPOS* pos);
+    void OnActivate(UINT state, HWND other, BOOL minimized);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDropFiles(HDROP hDropInfo);
     LRESULT OnMiniRestore(WPARAM right, LPARAM bottom);
@@ -124,7 +131,12 @@ private:
     void ShrinkByTimer();
     void PlaceMiniWindow();
     void ToggleTicker();
-    void PlaceTicker();
+    // Moves the ticker to its place above this window, keeping its place in the window order.
+    void MoveTicker();
+    // Puts the ticker right behind this window in the window order (when both are shown).
+    void StackTicker();
+    void RequestTickerStack();
+    LRESULT OnStackTicker(WPARAM, LPARAM);
 
     // The companion windows: created hidden at start (the mini window first), destroyed in the
     // opposite order; null windows until they exist.
@@ -174,6 +186,8 @@ private:
     DWORD m_nHandOverSince = 0;                       // tick count of the first file waiting
     bool m_bAskingToEnd = false;                      // the exit confirmation is up
     bool m_bEnding = false;                           // the exit was confirmed
+    bool m_bStackingTicker = false;                   // StackTicker is raising this window
+    bool m_bTickerStackPosted = false;                // WM_STACK_TICKER is on its way
     CPlayerInstance* m_pInstance = nullptr;           // not owned
     time_t (*m_pfnNow)();                             // the clock in whole seconds
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist

@@ -46,17 +46,16 @@ void CPlayerDlg::PlaceMiniWindow() {
                    main.bottom - (mini.bottom - mini.top), 0, 0, SWP_NOSIZE);
 }
 
-// The two shrinks take their steps in different orders. A double click is the user's gesture on
-// the main window: it goes at once, and the mini window then appears where it stood. The timer
-// shrinks while nobody is looking: the mini window is up before the main window goes, so that
-// the player never vanishes from the screen altogether, not even for a moment.
+// Either way the mini window is up, and active, before the main window goes: the player never
+// vanishes from the screen, and it keeps its place in the window order (hiding the active window
+// hands the activation to another program's, which Wine then raises above the newcomer).
 void CPlayerDlg::ShrinkByDoubleClick() {
     // Nothing may hide the player while there is no mini window to bring it back.
     if (!MiniWindow()) return;
     m_bShrunk = TRUE;
-    ::ShowWindow(m_hWnd, SW_HIDE);
     PlaceMiniWindow();
     ::ShowWindow(MiniWindow(), SW_SHOW);
+    ::ShowWindow(m_hWnd, SW_HIDE);
     if (IsTickerShown()) ::ShowWindow(TickerWindow(), SW_HIDE); // stays switched on
 }
 
@@ -76,7 +75,7 @@ LRESULT CPlayerDlg::OnMiniRestore(WPARAM, LPARAM) {
     if (IsTickerShown()) {
         // Shown without taking the keyboard, and put back behind the main window.
         ::ShowWindow(TickerWindow(), SW_SHOWNA);
-        PlaceTicker();
+        StackTicker();
     }
     m_bShrunk = FALSE;
     return Default();

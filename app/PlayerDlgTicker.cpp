@@ -1,9 +1,10 @@
 // The main window's side of the title ticker: creating and destroying it, switching it on and
-// off, taking it along when the main window moves, and telling it the current entry and the
-// elapsed time.
+// off, taking it along when the main window moves or changes its place in the window order, and
+// telling it the current entry and the elapsed time.
 #include "app/PlayerDlg.h"
 
 #include "companions/TickerDlg.h"
+#include "companions/WindowOrder.h"
 #include "playback/DecoderNotifier.h"
 #include "playlist/Playlist.h"
 #include "res/Messages.h"
@@ -58,19 +59,49 @@ void CPlayerDlg::TellTicker(int index, int code, int elapsedSec, bool forceRefre
 
 void CPlayerDlg::OnMove(int, int) {
     Default();
-    if (IsTickerShown()) PlaceTicker();
+    if (IsTickerShown()) MoveTicker();
 }
 
-void CPlayerDlg::PlaceTicker() {
+void CPlayerDlg::OnWindowPosChanged(const WINDOWPOS* pos) {
+    Default(); // WM_MOVE comes from here
+    // Raised, switched to or from always on top, shown again: the ticker comes along.
+    if (!(pos->flags & SWP_NOZORDER) || (pos->flags & SWP_SHOWWINDOW)) RequestTickerStack();
+}
+
+void CPlayerDlg::OnActivate(UINT state, HWND, BOOL) {
+    Default();
+    // Under Wine a click raises the window on the screen while its place in the window order
+    // may already be the first: no WM_WINDOWPOSCHANGED then, only the activation.
+    if (state != WA_INACTIVE) RequestTickerStack();
+}
+
+void CPlayerDlg::RequestTickerStack() {
+    // Once the change is over: Wine maps a window that it is activating only after it.
+    if (m_bStackingTicker || m_bTickerStackPosted || !IsTickerShown()) return;
+    m_bTickerStackPosted = ::PostMessageA(m_hWnd, WM_STACK_TICKER, 0, 0) != FALSE;
+}
+
+LRESULT CPlayerDlg::OnStackTicker(WPARAM, LPARAM) {
+    m_bTickerStackPosted = false;
+    StackTicker();
+    return 0;
+}
+
+void CPlayerDlg::MoveTicker() {
     RECT main{};
     ::GetWindowRect(m_hWnd, &main);
-    // Right behind the main window in the Z order, never activated; and while the main window
-    // stays on top, on top with it, so that no other window comes between the two.
-    const bool topmost = (::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    ::SetWindowPos(TickerWindow(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ::SetWindowPos(TickerWindow(), m_hWnd, main.left, main.top - kTickerOffsetY, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(TickerWindow(), nullptr, main.left, main.top - kTickerOffsetY, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CPlayerDlg::StackTicker() {
+    if (m_bStackingTicker || !::IsWindowVisible(TickerWindow()) || !::IsWindowVisible(m_hWnd)) {
+        return;
+    }
+    // Standing behind raises this window too, which comes back here.
+    m_bStackingTicker = true;
+    StandBehind(TickerWindow(), m_hWnd);
+    m_bStackingTicker = false;
 }
 
 void CPlayerDlg::ToggleTicker() {
@@ -80,12 +111,12 @@ void CPlayerDlg::ToggleTicker() {
         SetTickerShown(FALSE);
         return;
     }
-    PlaceTicker();
+    MoveTicker();
     // Shown without taking the keyboard from the main window; showing brings a window to the
     // front, so it goes back behind the main window.
     ::ShowWindow(TickerWindow(), SW_SHOWNA);
-    PlaceTicker();
     SetTickerShown(TRUE);
+    StackTicker();
     // While hidden it heard nothing: it shows the current entry and time as they are now.
     int elapsedSec = 0;
     m_decoder.GetState(&elapsedSec);

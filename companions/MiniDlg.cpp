@@ -81,10 +81,12 @@ void CMiniDlg::OnLButtonDown(UINT, POINT point) {
 
 void CMiniDlg::OnLButtonDblClk(UINT, POINT) {
     HWND parent = TopLevelParent();
-    ::ShowWindow(m_hWnd, SW_HIDE);
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
+    // The main window is up, and active, before this one goes: hiding the active window would
+    // hand the activation to another program's, which Wine then raises above the main window.
     if (parent) ::SendMessageA(parent, WM_MINI_RESTORE, rect.right, rect.bottom);
+    ::ShowWindow(m_hWnd, SW_HIDE);
 }
 
 void CMiniDlg::OnRButtonUp(UINT, POINT point) {

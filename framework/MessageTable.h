@@ -111,6 +111,22 @@ template <> struct Crack<WM_MOVE> { // void OnMove(int x, int y): client area's 
     }
 };
 
+template <> struct Crack<WM_WINDOWPOSCHANGED> { // void OnWindowPosChanged(const WINDOWPOS* pos)
+    template <class T>
+    static LRESULT Call(T& self, void (T::*h)(const WINDOWPOS*), WPARAM, LPARAM l) {
+        (self.*h)(reinterpret_cast<const WINDOWPOS*>(l));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_ACTIVATE> { // void OnActivate(UINT state, HWND other, BOOL minimized)
+    template <class T>
+    static LRESULT Call(T& self, void (T::*h)(UINT, HWND, BOOL), WPARAM w, LPARAM l) {
+        (self.*h)(LOWORD(w), reinterpret_cast<HWND>(l), HIWORD(w) != 0);
+        return 0;
+    }
+};
+
 template <> struct Crack<WM_TIMER> { // void OnTimer(UINT_PTR id)
     template <class T> static LRESULT Call(T& self, void (T::*h)(UINT_PTR), WPARAM w, LPARAM) {
         (self.*h)(static_cast<UINT_PTR>(w));

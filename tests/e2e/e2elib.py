@@ -113,6 +113,33 @@ def find_program_windows(exe_name, size=None):
     return windows
 
 
+def stacking(*windows):
+    """The given X windows in the order the screen stacks them, the top one first (X stacks
+    what Wine shows in the order its programs raise them)."""
+    out = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True,
+                         check=True).stdout
+    order = [int(line.split()[0], 16) for line in map(str.strip, out.splitlines())
+             if line.startswith("0x")]
+    return sorted(windows, key=order.index)
+
+
+def run_other_program(name, folder):
+    """Starts one of Wine's own programs (notepad...) as another program on the screen would
+    be; the caller kills it."""
+    return subprocess.Popen([_args.runner, name], cwd=folder, stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            start_new_session=True)
+
+
+def kill_program(process):
+    """Ends a program started by run_other_program, Wine's processes under it included."""
+    try:
+        os.killpg(process.pid, 9)
+    except ProcessLookupError:
+        pass
+    process.wait()
+
+
 def wait_for(predicate, timeout=20.0, what="condition"):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:

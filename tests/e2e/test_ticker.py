@@ -63,6 +63,59 @@ class Ticker(unittest.TestCase):
         e2elib.wait_for(lambda: not e2elib.find_program_windows(self.player.exe_name, SIZE), 5,
                         "the ticker to go")
 
+    def test_the_ticker_stays_right_behind_the_player_in_the_window_order(self):
+        """Another program's window over both, clicks on either, always on top switched on and
+        off from the menu, a shrink and a restore: wherever the player goes in the window order,
+        the ticker follows right behind it, and the mini window stands where the player stood."""
+        self.player.start()
+        x, y, _, _ = self.player.geometry()
+        e2elib.xdotool("mousemove", x + 30, y + 165, "click", 1)  # the "i" key
+        e2elib.wait_for(lambda: e2elib.find_program_windows(self.player.exe_name, SIZE),
+                        what="the ticker")
+        other = e2elib.run_other_program("notepad", self.player.root)
+        self.addCleanup(e2elib.kill_program, other)
+        notepad = e2elib.wait_for(lambda: e2elib.find_program_windows("notepad.exe"),
+                                  what="notepad")[0]
+        # Over the ticker and the player's head, leaving its feet to click on.
+        e2elib.xdotool("windowmove", "--sync", notepad, 0, 0)
+        e2elib.xdotool("windowsize", "--sync", notepad, 700, y + 100)
+
+        feet, notepad_text, mini_feet = (x + 190, y + 150), (50, 150), (x + 233 - 35, y + 196)
+        click = lambda at, *how: lambda: e2elib.xdotool("mousemove", *at, "click", *how)
+        double_click = lambda at: click(at, "--repeat", 2, "--delay", 80, 1)
+
+        def choose_topmost():
+            click(feet, 3)()
+            time.sleep(0.5)
+            e2elib.xdotool("key", "--delay", 30, *(["Down"] * 5), "Return")
+
+        # Without a window manager nothing keeps an always-on-top window above another program's,
+        # and a window that hides for a moment (as the always-on-top switch does) may find that
+        # program's raised above it: there only the player's own windows' order is asked for.
+        steps = [("notepad started", lambda: None, "notepad player ticker"),
+                 ("the player clicked", click(feet, 1), "player ticker notepad"),
+                 ("notepad clicked", click(notepad_text, 1), "notepad player ticker"),
+                 ("the player clicked", click(feet, 1), "player ticker notepad"),
+                 ("always on top on", choose_topmost, None),
+                 ("notepad clicked", click(notepad_text, 1), None),
+                 ("always on top off", choose_topmost, None),
+                 ("the player clicked", click(feet, 1), "player ticker notepad"),
+                 ("shrunk", double_click(feet), "mini notepad"),
+                 ("notepad clicked", click(notepad_text, 1), "notepad mini"),
+                 ("restored", double_click(mini_feet), "player ticker notepad")]
+        names = {e2elib.MAIN_SIZE: "player", SIZE: "ticker", (70, 100): "mini"}
+        seen = []
+        for step, act, expected in steps:
+            act()
+            time.sleep(1.5)
+            shown = {w: names.get(e2elib.window_geometry(w)[2:], "?")
+                     for w in e2elib.find_program_windows(self.player.exe_name)}
+            shown[notepad] = "notepad"
+            order = " ".join(shown[w] for w in e2elib.stacking(*shown))
+            seen.append("%s: %s" % (step, order))
+            allowed = [expected] if expected else ["player ticker notepad", "notepad player ticker"]
+            self.assertIn(order, allowed, "; ".join(seen))
+
 
 if __name__ == "__main__":
     e2elib.main()
