@@ -77,6 +77,7 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_QUERYDRAGICON, &fw::Route<WM_QUERYDRAGICON, &D::OnQueryDragIcon>},
         {WM_LBUTTONDOWN, &fw::Route<WM_LBUTTONDOWN, &D::OnLButtonDown>},
         {WM_LBUTTONUP, &fw::Route<WM_LBUTTONUP, &D::OnLButtonUp>},
+        {WM_MOUSEMOVE, &fw::Route<WM_MOUSEMOVE, &D::OnMouseMove>},
         {WM_LBUTTONDBLCLK, &fw::Route<WM_LBUTTONDBLCLK, &D::OnLButtonDblClk>},
         {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
         {WM_MOVE, &fw::Route<WM_MOVE, &D::OnMove>},

@@ -9,6 +9,7 @@
 // CPlayerController.
 #pragma once
 
+#include "companions/WindowDrag.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/IniFile.h"
@@ -81,6 +82,7 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnLButtonUp(UINT nFlags, POINT point);
+    void OnMouseMove(UINT nFlags, POINT point);
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnRButtonUp(UINT nFlags, POINT point);
     void OnMove(int x, int y);
@@ -179,6 +181,7 @@ private:
     HMENU m_pPopupMenu = nullptr; // first submenu of m_menu; not owned
     fw::CMenu m_menu;             // IDR_POPUP; owned
     int m_nPressed = -1;          // button region pressed and not yet released, or -1
+    CWindowDrag m_drag;           // a press outside the buttons, until it moves or ends
     mainwnd::CSkin m_skin;        // outline, button regions, bitmaps, back buffer
 
     std::vector<std::string> m_startupFiles;          // taken as a drop once the window is up

@@ -16,16 +16,18 @@ void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
         ::SetCapture(m_hWnd); // the release must come here, wherever the pointer goes
         return;
     }
-    // Outside the buttons the whole skin is a handle to move the window by: let the system
-    // run its move loop as if the caption had been pressed. Returns when the drag ends.
+    // Outside the buttons the whole skin is a handle to move the window by.
     m_nPressed = -1;
-    POINT screen = point;
-    ::ClientToScreen(m_hWnd, &screen);
-    ::SendMessageA(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+    m_drag.Press(m_hWnd, point);
+}
+
+void CPlayerDlg::OnMouseMove(UINT nFlags, POINT) {
+    m_drag.MouseMove(m_hWnd, nFlags);
 }
 
 void CPlayerDlg::OnLButtonUp(UINT, POINT point) {
     m_tLastAction = m_pfnNow();
+    m_drag.Release();
     ::ReleaseCapture();
     DrawSkin(-1, 0);
     int button = m_skin.HitTest(point);

@@ -17,6 +17,8 @@ const fw::MessageTable& CMiniDlg::GetMessageTable() const {
     static const fw::MessageEntry messages[] = {
         {WM_CREATE, &fw::Route<WM_CREATE, &D::OnCreate>},
         {WM_LBUTTONDOWN, &fw::Route<WM_LBUTTONDOWN, &D::OnLButtonDown>},
+        {WM_MOUSEMOVE, &fw::Route<WM_MOUSEMOVE, &D::OnMouseMove>},
+        {WM_LBUTTONUP, &fw::Route<WM_LBUTTONUP, &D::OnLButtonUp>},
         {WM_LBUTTONDBLCLK, &fw::Route<WM_LBUTTONDBLCLK, &D::OnLButtonDblClk>},
         {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
         {WM_SHOWWINDOW, &fw::Route<WM_SHOWWINDOW, &D::OnShowWindow>},
@@ -73,10 +75,15 @@ BOOL CMiniDlg::IsTopmostChecked() const {
 }
 
 void CMiniDlg::OnLButtonDown(UINT, POINT point) {
-    // The whole figure is a handle: the system's move loop, as if a caption had been pressed.
-    POINT screen = point;
-    ::ClientToScreen(m_hWnd, &screen);
-    ::SendMessageA(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+    m_drag.Press(m_hWnd, point);
+}
+
+void CMiniDlg::OnMouseMove(UINT nFlags, POINT) {
+    m_drag.MouseMove(m_hWnd, nFlags);
+}
+
+void CMiniDlg::OnLButtonUp(UINT, POINT) {
+    m_drag.Release();
 }
 
 void CMiniDlg::OnLButtonDblClk(UINT, POINT) {

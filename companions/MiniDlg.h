@@ -13,6 +13,7 @@
 // window, so it gets a taskbar button only while "always on top" is off (WS_EX_APPWINDOW).
 #pragma once
 
+#include "companions/WindowDrag.h"
 #include "framework/Dialog.h"
 
 #include <windows.h>
@@ -41,6 +42,8 @@ private:
     LRESULT OnCreate(CREATESTRUCTA* create);
     void OnDestroy();
     void OnLButtonDown(UINT nFlags, POINT point);
+    void OnMouseMove(UINT nFlags, POINT point);
+    void OnLButtonUp(UINT nFlags, POINT point);
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnRButtonUp(UINT nFlags, POINT point);
     void OnShowWindow(BOOL bShow, UINT nStatus);
@@ -53,4 +56,5 @@ private:
     HWND m_hMainWnd;             // the main window, which takes the mini window's requests
     HRGN m_hWindowRgn = nullptr; // the outline; the window's once SetWindowRgn took it
     bool m_bDeletesItself = false;
+    CWindowDrag m_drag; // the whole figure is a handle to move the window by
 };

@@ -101,6 +101,7 @@ struct CrackMouse {
 };
 template <> struct Crack<WM_LBUTTONDOWN> : CrackMouse {};
 template <> struct Crack<WM_LBUTTONUP> : CrackMouse {};
+template <> struct Crack<WM_MOUSEMOVE> : CrackMouse {};
 template <> struct Crack<WM_LBUTTONDBLCLK> : CrackMouse {};
 template <> struct Crack<WM_RBUTTONUP> : CrackMouse {};
 

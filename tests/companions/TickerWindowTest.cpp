@@ -185,6 +185,7 @@ TEST_F(Ticker, StandsAboveThePlayerFollowsItAndHearsItOnlyWhenOn) {
     menu.Then(ID_TOPMOST); // the player on top: the ticker goes on top with it
     ::SendMessageA(dlg->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
     ::SetWindowPos(dlg->m_hWnd, nullptr, 300, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PumpMessages(); // the ticker follows in the window order once the change is over
     EXPECT_EQ(300, At().x);
     EXPECT_EQ(210, At().y);
     EXPECT_TRUE(::GetWindowLongPtrA(ticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
