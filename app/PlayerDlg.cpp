@@ -147,7 +147,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_bAutoShrink = nAutoShrink;
     m_tLastAction = m_pfnNow();
     m_bShrunk = FALSE;
-    m_nTimerID = ::SetTimer(m_hWnd, 1, 1000, nullptr);
+    UpdateShrinkTimer();
     if (!m_startupFiles.empty()) ::PostMessageA(m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
     RegisterMediaKeys();
     if (m_pInstance) m_pInstance->Publish(m_hWnd); // later starts hand their files here now

@@ -48,7 +48,9 @@ constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
 // Posted by the main window to itself once its place in the window order changed: the ticker
 // follows when the change is over (Wine maps a window that is being activated only after it).
 constexpr UINT WM_STACK_TICKER = WM_APP + 3;
-// The main window's second timer: files handed over by later starts are taken when it fires.
+// The main window's timers: the automatic shrink's one-second look at the clock, and files
+// handed over by later starts, taken when it fires.
+constexpr UINT_PTR kShrinkTimer = 1;
 constexpr UINT_PTR kHandOverTimer = 2;
 
 class CPlayerDlg : public fw::CModalDialog, private IPlayerView {
@@ -129,6 +131,8 @@ private:
     BOOL ToggleMenuCheck(UINT id);
     void ToggleAutoShrink();
 
+    // Starts or stops the one-second timer as the automatic shrink needs it.
+    void UpdateShrinkTimer();
     void ShrinkByDoubleClick();
     void ShrinkByTimer();
     void PlaceMiniWindow();
@@ -177,7 +181,7 @@ private:
     CTickerDlg* m_pTicker = nullptr;        // deletes itself after its window is gone
     CMiniDlg* m_pMini = nullptr;            // deletes itself after its window is gone
     CPlaylistDlg* m_pPlaylistDlg = nullptr; // owned while open
-    UINT_PTR m_nTimerID = 0;
+    UINT_PTR m_nTimerID = 0;      // the shrink timer while it runs, else 0
     HMENU m_pPopupMenu = nullptr; // first submenu of m_menu; not owned
     fw::CMenu m_menu;             // IDR_POPUP; owned
     int m_nPressed = -1;          // button region pressed and not yet released, or -1

@@ -104,6 +104,7 @@ void CPlayerDlg::OnRButtonUp(UINT, POINT point) {
 
 void CPlayerDlg::ToggleAutoShrink() {
     m_bAutoShrink = ToggleMenuCheck(ID_AUTOSHRINK) ? 1 : 0;
+    UpdateShrinkTimer();
     SaveWindowSettings();
 }
 

@@ -28,6 +28,18 @@ HWND CPlayerDlg::MiniWindow() const {
     return m_pMini ? m_pMini->m_hWnd : nullptr;
 }
 
+void CPlayerDlg::UpdateShrinkTimer() {
+    // The one-second timer serves the automatic shrink alone: it runs only while a shrink can
+    // come of it, so that a player left alone is not woken every second for nothing.
+    const bool wanted = m_bAutoShrink && !m_bShrunk;
+    if (wanted && !m_nTimerID) {
+        m_nTimerID = ::SetTimer(m_hWnd, kShrinkTimer, 1000, nullptr);
+    } else if (!wanted && m_nTimerID) {
+        ::KillTimer(m_hWnd, m_nTimerID);
+        m_nTimerID = 0;
+    }
+}
+
 void CPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kHandOverTimer) return TakeHandedOverFiles();
     if (mainwnd::ShouldShrinkByTimer(m_pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
@@ -53,6 +65,7 @@ void CPlayerDlg::ShrinkByDoubleClick() {
     // Nothing may hide the player while there is no mini window to bring it back.
     if (!MiniWindow()) return;
     m_bShrunk = TRUE;
+    UpdateShrinkTimer();
     PlaceMiniWindow();
     ::ShowWindow(MiniWindow(), SW_SHOW);
     ::ShowWindow(m_hWnd, SW_HIDE);
@@ -62,6 +75,7 @@ void CPlayerDlg::ShrinkByDoubleClick() {
 void CPlayerDlg::ShrinkByTimer() {
     if (!MiniWindow()) return; // as above
     m_bShrunk = TRUE;
+    UpdateShrinkTimer();
     PlaceMiniWindow();
     ::ShowWindow(MiniWindow(), SW_SHOW);
     if (IsTickerShown()) ::ShowWindow(TickerWindow(), SW_HIDE); // stays switched on
@@ -78,5 +92,6 @@ LRESULT CPlayerDlg::OnMiniRestore(WPARAM, LPARAM) {
         StackTicker();
     }
     m_bShrunk = FALSE;
+    UpdateShrinkTimer();
     return Default();
 }

@@ -158,12 +158,14 @@ TEST_F(MainWindowInput, MenuOpensAtTheClickAndTogglesTopmostWithASave) {
 }
 
 TEST_F(MainWindowInput, MenuTogglesAutoShrinkWithASave) {
+    EXPECT_FALSE(::KillTimer(Wnd(), 1)); // off: nothing wakes the player every second
     CPopupMenuScript menu;
     menu.Then(ID_AUTOSHRINK).Then(ID_AUTOSHRINK);
     RightClick(200, 100);
     EXPECT_EQ("8", IniValue("DLGMMIN"));
     EXPECT_TRUE(LastActionWas(*dlg, s_now)); // the timer shrinks now
     EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
+    EXPECT_TRUE(::KillTimer(Wnd(), 1)); // on: the one-second look at the clock runs
     RightClick(200, 100);
     EXPECT_FALSE(IsChecked(*dlg, ID_AUTOSHRINK));
     EXPECT_EQ("0", IniValue("DLGMMIN"));

@@ -2,7 +2,7 @@
 # What the title ticker costs, measured side by side in one run under Wine on a virtual display:
 #  - CPU seconds per minute of the player's own process idle with the ticker hidden, idle with
 #    it shown and scrolling, and playing at real time (the paced sound card) with it shown and
-#    hidden; the Wine server, Wine's other processes of the prefix and the X server apart (each
+#    hidden, beside the decoder library playing the same file alone; the Wine server, Wine's other processes of the prefix and the X server apart (each
 #    tick copies the ticker to its window: X traffic);
 #  - start-up to the first shown frame beside a bare window, this build (the ticker created at
 #    start) and a player built without the ticker, started in turn; and the time that creating
@@ -112,6 +112,14 @@ if [ -n "$before" ]; then
     measure "player without a ticker, idle"
     stop_player
 fi
+# The decoder library alone playing the same file in a windowless process: what playing costs
+# before any window of the player does anything.
+cp "$bin/PlaybackBench.exe" "$bin/VBMP3.dll" "$work/"
+(cd "$work" && HOME="$root/home-paced" exec "$WINE" PlaybackBench.exe play "$(winpath "$work/song.mp3")" >/dev/null 2>&1) &
+player_pid=$!
+sleep 5
+measure "the library alone playing the same file (\`PlaybackBench play\`, no window)"
+stop_player
 prepare "$work/after" "$bin"
 start_player "$work/after"
 measure "idle, ticker hidden"
