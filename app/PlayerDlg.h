@@ -181,12 +181,12 @@ private:
     CTickerDlg* m_pTicker = nullptr;        // deletes itself after its window is gone
     CMiniDlg* m_pMini = nullptr;            // deletes itself after its window is gone
     CPlaylistDlg* m_pPlaylistDlg = nullptr; // owned while open
-    UINT_PTR m_nTimerID = 0;      // the shrink timer while it runs, else 0
-    HMENU m_pPopupMenu = nullptr; // first submenu of m_menu; not owned
-    fw::CMenu m_menu;             // IDR_POPUP; owned
-    int m_nPressed = -1;          // button region pressed and not yet released, or -1
-    CWindowDrag m_drag;           // a press outside the buttons, until it moves or ends
-    mainwnd::CSkin m_skin;        // outline, button regions, bitmaps, back buffer
+    UINT_PTR m_nTimerID = 0;                // the shrink timer while it runs, else 0
+    HMENU m_pPopupMenu = nullptr;           // first submenu of m_menu; not owned
+    fw::CMenu m_menu;                       // IDR_POPUP; owned
+    int m_nPressed = -1;                    // button region pressed and not yet released, or -1
+    CWindowDrag m_drag;                     // a press outside the buttons, until it moves or ends
+    mainwnd::CSkin m_skin;                  // outline, button regions, bitmaps, back buffer
 
     std::vector<std::string> m_startupFiles;          // taken as a drop once the window is up
     std::vector<std::string> m_handedOver;            // from later starts, waiting to be taken

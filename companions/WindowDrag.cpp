@@ -33,8 +33,8 @@ void CWindowDrag::MouseMove(HWND hwnd, UINT flags) {
     // pointer is (Wine's starts there whatever point it is given).
     RECT rect{};
     ::GetWindowRect(hwnd, &rect);
-    ::SetWindowPos(hwnd, nullptr, rect.left + now.x - m_press.x, rect.top + now.y - m_press.y, 0,
-                   0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd, nullptr, rect.left + now.x - m_press.x, rect.top + now.y - m_press.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(now.x, now.y));
 }
 

@@ -26,8 +26,7 @@ void StandBehind(HWND companion, HWND leader) {
     const bool first = IsFirstInItsBand(leader, companion);
     // Into the leader's band first: HWND_NOTOPMOST leaves a window that is not topmost alone.
     if (topmost != IsTopmost(companion)) {
-        ::SetWindowPos(companion, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                       kOrderOnly);
+        ::SetWindowPos(companion, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kOrderOnly);
     }
     if (first) {
         ::SetWindowPos(companion, HWND_TOP, 0, 0, 0, 0, kOrderOnly);
