@@ -57,7 +57,7 @@ class MiniWindow(unittest.TestCase):
         e2elib.wait_for(self.ticker_shown, what="the ticker")
         busy = [subprocess.Popen([sys.executable, "-c", "while True: pass"]) for _ in range(2)]
         for process in busy:
-            self.addCleanup(process.kill)
+            self.addCleanup(lambda p=process: (p.kill(), p.wait()))
 
         feet, mini_feet = (x + 190, y + 150), (x + width - 35, y + height - 10)
         shrunk = lambda: self.mini_windows() and not self.main_shown() and not self.ticker_shown()
