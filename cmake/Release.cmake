@@ -35,8 +35,7 @@ endif()
 # tools/bench/image-size-breakdown.py.
 function(player_image_defaults target)
   if(WIN32 AND NOT MSVC)
-    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/runtime/QuietTerminate.cpp
-      ${PROJECT_SOURCE_DIR}/cmake/runtime/CompactThrows.cpp)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/runtime/QuietTerminate.cpp)
     if(PLAYER_RELEASE)
       target_link_options(${target} PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/${target}.map)
     endif()
