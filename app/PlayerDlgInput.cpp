@@ -9,6 +9,9 @@
 
 void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
     m_tLastAction = m_pfnNow();
+    // A press on the player brings the ticker along too where the player was active already
+    // (no activation then), in case another program's window came between the two.
+    RequestTickerStack();
     const int button = m_skin.HitTest(point);
     if (button != mainwnd::NO_BUTTON) {
         m_nPressed = button;

@@ -190,6 +190,11 @@ TEST_F(Ticker, StandsAboveThePlayerFollowsItAndHearsItOnlyWhenOn) {
     EXPECT_EQ(210, At().y);
     EXPECT_TRUE(::GetWindowLongPtrA(ticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    menu.Then(ID_TOPMOST); // and off again, with it
+    ::SendMessageA(dlg->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    PumpMessages();
+    EXPECT_FALSE(::GetWindowLongPtrA(ticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(ticker, ::GetWindow(dlg->m_hWnd, GW_HWNDNEXT)); // right behind the player
     decoder.Notify(1, 75);
     PumpMessages();
     EXPECT_EQ("001001:15", Digits());
