@@ -133,8 +133,8 @@ private:
 
     // Starts or stops the one-second timer as the automatic shrink needs it.
     void UpdateShrinkTimer();
-    void ShrinkByDoubleClick();
-    void ShrinkByTimer();
+    // To the mini window, by a double click or the timer.
+    void Shrink();
     void PlaceMiniWindow();
     void ToggleTicker();
     // Moves the ticker to its place above this window, keeping its place in the window order.

@@ -47,7 +47,7 @@ void CPlayerDlg::OnLButtonDblClk(UINT, POINT point) {
         DoButtonAction(button);
         return;
     }
-    if (!m_bShrunk) ShrinkByDoubleClick();
+    if (!m_bShrunk) Shrink();
 }
 
 void CPlayerDlg::DoButtonAction(int button) {

@@ -43,7 +43,7 @@ void CPlayerDlg::UpdateShrinkTimer() {
 void CPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kHandOverTimer) return TakeHandedOverFiles();
     if (mainwnd::ShouldShrinkByTimer(m_pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
-        ShrinkByTimer();
+        Shrink();
     }
     Default();
 }
@@ -58,22 +58,13 @@ void CPlayerDlg::PlaceMiniWindow() {
                    main.bottom - (mini.bottom - mini.top), 0, 0, SWP_NOSIZE);
 }
 
-// Either way the mini window is up, and active, before the main window goes: the player never
-// vanishes from the screen, and it keeps its place in the window order (hiding the active window
-// hands the activation to another program's, which Wine then raises above the newcomer).
-void CPlayerDlg::ShrinkByDoubleClick() {
+// By double click or by the timer: the mini window is up, and active, before the main window
+// goes, so that the player never vanishes from the screen and keeps its place in the window order
+// (hiding the active window hands the activation to another program's, which Wine then raises
+// above the newcomer).
+void CPlayerDlg::Shrink() {
     // Nothing may hide the player while there is no mini window to bring it back.
     if (!MiniWindow()) return;
-    m_bShrunk = TRUE;
-    UpdateShrinkTimer();
-    PlaceMiniWindow();
-    ::ShowWindow(MiniWindow(), SW_SHOW);
-    ::ShowWindow(m_hWnd, SW_HIDE);
-    if (IsTickerShown()) ::ShowWindow(TickerWindow(), SW_HIDE); // stays switched on
-}
-
-void CPlayerDlg::ShrinkByTimer() {
-    if (!MiniWindow()) return; // as above
     m_bShrunk = TRUE;
     UpdateShrinkTimer();
     PlaceMiniWindow();

@@ -95,10 +95,8 @@ void CPlayerDlg::MoveTicker() {
 }
 
 void CPlayerDlg::StackTicker() {
-    if (m_bStackingTicker || !::IsWindowVisible(TickerWindow()) || !::IsWindowVisible(m_hWnd)) {
-        return;
-    }
-    // Standing behind raises this window too, which comes back here.
+    if (!::IsWindowVisible(TickerWindow()) || !::IsWindowVisible(m_hWnd)) return;
+    // Standing behind raises this window too, whose notices must not ask for it again.
     m_bStackingTicker = true;
     StandBehind(TickerWindow(), m_hWnd);
     m_bStackingTicker = false;
