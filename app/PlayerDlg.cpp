@@ -9,7 +9,7 @@
 #include "framework/MessageBox.h"
 #include "playback/DecoderNotifier.h"
 #include "playback/PlayerController.h"
-#include "playback/Vbmp3Decoder.h"
+#include "decoder/Vbmp3Decoder.h"
 #include "playlist/Playlist.h"
 #include "res/Messages.h"
 #include "res/UiText.h"

@@ -14,7 +14,7 @@
 #include "framework/Gdi.h"
 #include "framework/IniFile.h"
 #include "mainwnd/Skin.h"
-#include "playback/Decoder.h"
+#include "decoder/Decoder.h"
 #include "playback/PlayerView.h"
 
 #include <windows.h>

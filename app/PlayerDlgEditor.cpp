@@ -5,7 +5,7 @@
 
 #include "playback/ControlCodes.h"
 #include "playlist/Playlist.h"
-#include "playlist/PlaylistDlg.h"
+#include "editor/PlaylistDlg.h"
 #include "res/Messages.h"
 #include "res/resource.h"
 

@@ -9,7 +9,7 @@
 // track that "next" started.
 #pragma once
 
-#include "playback/Decoder.h"
+#include "decoder/Decoder.h"
 
 #include <windows.h>
 

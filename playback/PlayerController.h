@@ -4,7 +4,7 @@
 #pragma once
 
 #include "playback/ControlCodes.h"
-#include "playback/Decoder.h"
+#include "decoder/Decoder.h"
 #include "playback/PlayerView.h"
 #include "playlist/Playlist.h"
 

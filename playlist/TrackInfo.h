@@ -2,7 +2,7 @@
 // forms in which the editor shows an entry. Platform-free.
 #pragma once
 
-#include "playback/Decoder.h"
+#include "decoder/Decoder.h"
 #include "playlist/TrackEntry.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 // files open, what their information is, and how many seconds have been played.
 #pragma once
 
-#include "playback/Decoder.h"
+#include "decoder/Decoder.h"
 
 #include <functional>
 #include <map>

@@ -1,6 +1,6 @@
 // The file dialog's result buffer taken apart: one path, or a folder and names; a list that
 // does not end inside the buffer gives nothing.
-#include "playlist/OpenFileNames.h"
+#include "editor/OpenFileNames.h"
 
 #include <gtest/gtest.h>
 

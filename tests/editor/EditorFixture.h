@@ -2,8 +2,8 @@
 // through its list view as a person would see it.
 #pragma once
 
-#include "playlist/OpenFileDialog.h"
-#include "playlist/PlaylistDlg.h"
+#include "editor/OpenFileDialog.h"
+#include "editor/PlaylistDlg.h"
 #include "tests/support/PlayerDlgFixture.h"
 
 #include <string>

@@ -9,8 +9,8 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "playback/Decoder.h"
-#include "playlist/ListCtrl.h"
+#include "decoder/Decoder.h"
+#include "editor/ListCtrl.h"
 #include "playlist/Playlist.h"
 
 #include <memory>

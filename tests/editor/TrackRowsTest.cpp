@@ -1,6 +1,6 @@
 // The editor's row bookkeeping: which rows up and down move, and how rows catch up with a
 // playlist that others changed.
-#include "playlist/TrackRows.h"
+#include "editor/TrackRows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "playlist/OpenFileDialog.h"
+#include "editor/OpenFileDialog.h"
 
 #include "framework/AnsiText.h"
-#include "playlist/OpenFileNames.h"
+#include "editor/OpenFileNames.h"
 #include "res/UiText.h"
 
 #include <cderr.h>

@@ -1,4 +1,4 @@
-#include "playlist/OpenFileNames.h"
+#include "editor/OpenFileNames.h"
 
 COpenFileNames ParseOpenFileNames(const char16_t* buffer, size_t toldUnits) {
     COpenFileNames result;

@@ -1,7 +1,7 @@
 // IDecoder over VBMP3.DLL (imported through its import library).
 #pragma once
 
-#include "playback/Decoder.h"
+#include "decoder/Decoder.h"
 
 class CVbmp3Decoder final : public IDecoder {
 public:

@@ -1,4 +1,4 @@
-#include "tests/playlist/EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 #include "res/resource.h"
 #include "tests/support/ModalRun.h"

@@ -1,6 +1,6 @@
 // The system's own file dialog, driven from inside its message loop as a person would: go to a
 // folder, select every file in it, press the open button.
-#include "tests/playlist/EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"

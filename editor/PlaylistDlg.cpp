@@ -1,9 +1,9 @@
-#include "playlist/PlaylistDlg.h"
+#include "editor/PlaylistDlg.h"
 
 #include "framework/MessageBox.h"
-#include "playlist/OpenFileDialog.h"
+#include "editor/OpenFileDialog.h"
 #include "playlist/TrackInfo.h"
-#include "playlist/TrackRows.h"
+#include "editor/TrackRows.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
 #include "res/resource.h"

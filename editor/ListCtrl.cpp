@@ -1,4 +1,4 @@
-#include "playlist/ListCtrl.h"
+#include "editor/ListCtrl.h"
 
 #include <vector>
 

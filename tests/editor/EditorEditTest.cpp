@@ -1,6 +1,6 @@
 // The editor's commands: adding through the file dialog, deleting, moving up and down, the
 // Insert and Delete keys, and when each saves.
-#include "tests/playlist/EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"

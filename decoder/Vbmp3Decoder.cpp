@@ -1,4 +1,4 @@
-#include "playback/Vbmp3Decoder.h"
+#include "decoder/Vbmp3Decoder.h"
 
 #include "vbmp3/vbmp3.h"
 

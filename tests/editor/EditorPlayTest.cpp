@@ -1,7 +1,7 @@
 // Playing from the editor, and the editor keeping up with the player: the mark on the current
 // entry's row, the current entry kept through moves and deletions, rows in step with changes
 // that the player makes itself.
-#include "tests/playlist/EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 #include "framework/MessageBox.h"
 #include "playback/ControlCodes.h"

@@ -1,4 +1,4 @@
-#include "playlist/TrackRows.h"
+#include "editor/TrackRows.h"
 
 #include "playlist/TrackInfo.h"
 
