@@ -1,16 +1,20 @@
-// What each skin button and each command of the right-click menu does: one table. The menu's
-// "always on top" and "shrink by itself" are no commands here: the menu switches them itself.
+// What each skin button, each command of the right-click menu (the main window's and the mini
+// window's) and each media key does: one table.
 #pragma once
 
 #include "mainwnd/RunTables.h"
 #include "playback/ControlCodes.h"
 #include "res/resource.h"
 
+#include <windows.h>
+
 enum class PlayerAction {
-    PlayerControl, // PlayerControl(nCode)
-    ToggleTicker,  // show or hide the title ticker
-    OpenPlaylist,  // open the playlist editor
-    Exit,          // ask, then end the program
+    PlayerControl,    // PlayerControl(nCode)
+    ToggleTicker,     // show or hide the title ticker
+    OpenPlaylist,     // open the playlist editor
+    Exit,             // ask, then end the program
+    ToggleTopmost,    // switch "always on top" (the menu's check mark) and save the settings
+    ToggleAutoShrink, // switch the automatic shrink (the menu's check mark) and save the settings
 };
 
 struct CPlayerCommand {
@@ -32,6 +36,21 @@ constexpr CPlayerCommand kPlayerCommands[] = {
     {mainwnd::BUTTON_TICKER, 0, PlayerAction::ToggleTicker, 0},
     {mainwnd::BUTTON_PLAYLIST, 0, PlayerAction::OpenPlaylist, 0},
     {mainwnd::BUTTON_EXIT, ID_EXIT, PlayerAction::Exit, 0},
+    {mainwnd::NO_BUTTON, ID_TOPMOST, PlayerAction::ToggleTopmost, 0},
+    {mainwnd::NO_BUTTON, ID_AUTOSHRINK, PlayerAction::ToggleAutoShrink, 0},
+};
+
+// The keyboard's media keys (registered as hot keys by these ids): the menu's commands.
+struct CMediaKey {
+    int id;
+    unsigned virtualKey;
+    unsigned menuId;
+};
+constexpr CMediaKey kMediaKeys[] = {
+    {1, VK_MEDIA_PLAY_PAUSE, ID_PLAYPAUSE},
+    {2, VK_MEDIA_STOP, ID_STOP},
+    {3, VK_MEDIA_NEXT_TRACK, ID_NEXTTRACK},
+    {4, VK_MEDIA_PREV_TRACK, ID_PREVTRACK},
 };
 
 // The command of a skin button or a menu id; null for none (mainwnd::NO_BUTTON, 0, or an id

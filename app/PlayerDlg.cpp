@@ -1,19 +1,21 @@
 // The main window's life cycle: construction, creation, initialisation, painting, the exit and
-// the ordered teardown.
+// the ordered teardown; the decoder's notifications, what the player controller tells the
+// windows, and the ticker following the main window.
 #include "app/PlayerDlg.h"
 
 #include "app/PlayerInstance.h"
 #include "app/WindowPlacement.h"
 #include "companions/Topmost.h"
+#include "decoder/Vbmp3Decoder.h"
 #include "framework/IniFileWin32.h"
 #include "framework/MessageBox.h"
-#include "playback/DecoderNotifier.h"
 #include "playback/PlayerController.h"
-#include "decoder/Vbmp3Decoder.h"
 #include "playlist/Playlist.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
 #include "res/resource.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -52,8 +54,8 @@ CPlayerEnvironment DefaultPlayerEnvironment() {
 }
 
 CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
-    : fw::CModalDialog(IDD_PLAYER, pParent), m_pfnNow(env.pfnNow), m_decoder(*env.pDecoder),
-      m_iniFile(*env.pIniFile) {
+    : fw::CModalDialog(IDD_PLAYER, pParent), m_ticker(env.pfnNow), m_pfnNow(env.pfnNow),
+      m_decoder(*env.pDecoder), m_iniFile(*env.pIniFile) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_decoder.Init();
     // Registered now; the notifications go nowhere until the window exists.
@@ -64,8 +66,9 @@ CPlayerDlg::~CPlayerDlg() {
     // DestroyWindow released everything in order; what is left (after a failed creation) goes
     // the same way.
     m_skin.Release();
+    m_editor.Close();
     m_pController.reset();
-    delete m_pPlaylist;
+    m_pPlaylist.reset();
     m_pNotifier.reset(); // unregisters: the library was released (or never had a window)
 }
 
@@ -84,13 +87,13 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_WINDOWPOSCHANGED, &fw::Route<WM_WINDOWPOSCHANGED, &D::OnWindowPosChanged>},
         {WM_TIMER, &fw::Route<WM_TIMER, &D::OnTimer>},
         {WM_DROPFILES, &fw::Route<WM_DROPFILES, &D::OnDropFiles>},
-        {WM_MINI_RESTORE, &fw::RoutePrivate<&D::OnMiniRestore>},
-        {WM_MINI_COMMAND, &fw::RoutePrivate<&D::OnMiniCommand>},
-        {WM_PLAYLIST_CLOSE, &fw::RoutePrivate<&D::OnPlaylistClose>},
-        {WM_PLAYLIST_PLAY, &fw::RoutePrivate<&D::OnPlaylistPlay>},
-        {WM_DECODER_NOTIFY, &fw::RoutePrivate<&D::OnDecoderNotifyMessage>},
-        {WM_OPEN_STARTUP_FILES, &fw::RoutePrivate<&D::OnOpenStartupFiles>},
-        {WM_STACK_TICKER, &fw::RoutePrivate<&D::OnStackTicker>},
+        {WM_MINI_RESTORE, &fw::Route<WM_MINI_RESTORE, &D::OnMiniRestore>},
+        {WM_MINI_COMMAND, &fw::Route<WM_MINI_COMMAND, &D::OnMiniCommand>},
+        {WM_PLAYLIST_CLOSE, &fw::Route<WM_PLAYLIST_CLOSE, &D::OnPlaylistClose>},
+        {WM_PLAYLIST_PLAY, &fw::Route<WM_PLAYLIST_PLAY, &D::OnPlaylistPlay>},
+        {WM_DECODER_NOTIFY, &fw::Route<WM_DECODER_NOTIFY, &D::OnDecoderNotify>},
+        {WM_OPEN_STARTUP_FILES, &fw::Route<WM_OPEN_STARTUP_FILES, &D::OnOpenStartupFiles>},
+        {WM_STACK_TICKER, &fw::Route<WM_STACK_TICKER, &D::OnStackTicker>},
         {WM_ACTIVATE, &fw::Route<WM_ACTIVATE, &D::OnActivate>},
         {WM_COPYDATA, &fw::Route<WM_COPYDATA, &D::OnCopyData>},
         {WM_HOTKEY, &fw::Route<WM_HOTKEY, &D::OnHotKey>},
@@ -102,32 +105,30 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
 LRESULT CPlayerDlg::OnCreate(CREATESTRUCTA*) {
     // The skin exists before the dialog's initialisation sizes the window to it.
     m_skin.BuildRegions(::GetModuleHandleA(nullptr));
-    // Once accepted, the outline belongs to the system and goes with the window.
-    HRGN outline = m_skin.TakeWindowRegion();
-    if (outline && !::SetWindowRgn(m_hWnd, outline, TRUE)) ::DeleteObject(outline);
+    mainwnd::CSkin::ApplyOutline(Hwnd());
     return Default();
 }
 
 BOOL CPlayerDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
     m_menu.Load(::GetModuleHandleA(nullptr), IDR_POPUP);
     m_pPopupMenu = ::GetSubMenu(m_menu.Get(), 0);
 
-    m_pPlaylist = new CPlaylist(m_iniFile);
+    m_pPlaylist = std::make_unique<CPlaylist>(m_iniFile);
     m_pPlaylist->m_strIniPath = m_strIniPath;
     m_pPlaylist->Load();
-    m_pController = std::make_unique<CPlayerController>(m_decoder, *m_pPlaylist,
-                                                        static_cast<IPlayerView&>(*this));
-    m_pNotifier->SetTarget(m_hWnd);
+    m_pController = std::make_unique<CPlayerController>(
+        m_decoder, *m_pPlaylist, static_cast<IPlayerView&>(*this), *m_pNotifier);
+    m_pNotifier->SetTarget(Hwnd(), m_pController.get());
 
-    CreateMini();
-    m_pPlaylistDlg = nullptr;
-    CreateTicker();
+    // The ticker is told the current entry when it is switched on.
+    m_mini.Create(Hwnd(), m_pPopupMenu);
+    m_ticker.Create();
 
-    m_skin.CreateBackBuffer(fw::CClientDC(m_hWnd));
+    m_skin.CreateBackBuffer(fw::CClientDC(Hwnd()));
     DrawSkin(-1, 0);
 
     int x = 0, y = 0, nTopmost = 0, nAutoShrink = 0;
@@ -137,9 +138,9 @@ BOOL CPlayerDlg::OnInitDialog() {
     // Nothing is written here; the next save stores where the window stands.
     const CScreenRect place =
         PlaceWithinReach({x, y, x + m_skin.Width(), y + m_skin.Height()}, ScreenWorkAreas());
-    ::SetWindowPos(m_hWnd, nullptr, place.left, place.top, m_skin.Width(), m_skin.Height(),
+    ::SetWindowPos(Hwnd(), nullptr, place.left, place.top, m_skin.Width(), m_skin.Height(),
                    SWP_NOZORDER);
-    ApplyTopmost(m_hWnd, nTopmost);
+    ApplyTopmost(Hwnd(), nTopmost);
     // The stored values are the menu's check flag itself; only that bit is taken.
     ::CheckMenuItem(m_pPopupMenu, ID_TOPMOST, MF_BYCOMMAND | (nTopmost & MF_CHECKED));
     ::CheckMenuItem(m_pPopupMenu, ID_AUTOSHRINK, MF_BYCOMMAND | (nAutoShrink & MF_CHECKED));
@@ -148,9 +149,9 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_tLastAction = m_pfnNow();
     m_bShrunk = FALSE;
     UpdateShrinkTimer();
-    if (!m_startupFiles.empty()) ::PostMessageA(m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
+    if (!m_startupFiles.empty()) ::PostMessageA(Hwnd(), WM_OPEN_STARTUP_FILES, 0, 0);
     RegisterMediaKeys();
-    if (m_pInstance) m_pInstance->Publish(m_hWnd); // later starts hand their files here now
+    if (m_pInstance) m_pInstance->Publish(Hwnd()); // later starts hand their files here now
     return TRUE;
 }
 
@@ -158,42 +159,45 @@ BOOL CPlayerDlg::DestroyWindow() {
     // Later starts no longer find this window: they wait until this player has gone.
     if (m_pInstance) m_pInstance->Publish(nullptr);
     UnregisterMediaKeys();
-    if (m_hWnd) ::KillTimer(m_hWnd, kHandOverTimer);
+    if (Hwnd()) ::KillTimer(Hwnd(), kHandOverTimer);
     // The library goes first: after vbmp3_free no notification can reach what follows.
-    m_pNotifier->SetTarget(nullptr);
+    m_pNotifier->SetTarget(nullptr, nullptr);
     m_decoder.Stop();
     m_decoder.Close();
     m_decoder.Free();
 
-    DestroyTicker();
-    DestroyMini();
-    ClosePlaylistEditor(); // it shows the playlist, so it goes before it
+    m_ticker.Destroy();
+    m_mini.Destroy();
+    m_editor.Close(); // it shows the playlist, so it goes before it
     m_pController.reset();
-    delete m_pPlaylist; // not saved: every edit was saved when it was made
-    m_pPlaylist = nullptr;
+    m_pPlaylist.reset(); // not saved: every edit was saved when it was made
 
     m_skin.Release();
-    if (m_nTimerID) ::KillTimer(m_hWnd, m_nTimerID);
+    if (m_nTimerID) ::KillTimer(Hwnd(), m_nTimerID);
     m_nTimerID = 0;
     return fw::CDialog::DestroyWindow();
 }
 
 void CPlayerDlg::DrawSkin(int nButton, int nImage) {
+    DrawSkin(nButton, nImage, m_decoder.GetState(nullptr));
+}
+
+void CPlayerDlg::DrawSkin(int nButton, int nImage, int playerState) {
     static_assert(mainwnd::kSkinPlaying == IDecoder::STATE_PLAYING &&
                       mainwnd::kSkinPaused == IDecoder::STATE_PAUSED,
                   "the skin shows the decoder's states");
-    m_skin.Compose(nButton, nImage, m_decoder.GetState(nullptr));
-    m_skin.Show(fw::CClientDC(m_hWnd));
+    m_skin.Compose(nButton, nImage, playerState);
+    m_skin.Show(fw::CClientDC(Hwnd()));
 }
 
 void CPlayerDlg::OnPaint() {
-    fw::CPaintDC dc(m_hWnd);
-    if (::IsIconic(m_hWnd)) {
-        ::SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    fw::CPaintDC dc(Hwnd());
+    if (::IsIconic(Hwnd())) {
+        ::SendMessageA(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
         const int cxIcon = ::GetSystemMetrics(SM_CXICON);
         const int cyIcon = ::GetSystemMetrics(SM_CYICON);
         RECT rect;
-        ::GetClientRect(m_hWnd, &rect);
+        ::GetClientRect(Hwnd(), &rect);
         const int x = (rect.right - rect.left - cxIcon + 1) / 2;
         const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
         ::DrawIcon(dc, x, y, m_hIcon);
@@ -218,7 +222,7 @@ void CPlayerDlg::ConfirmExit() {
     // While the question is up, later starts wait with their files: they become the player
     // if this one ends.
     m_bAskingToEnd = true;
-    const int answer = fw::ShowMessageBox(m_hWnd, ui::kExitText, ui::kExitCaption, MB_YESNO);
+    const int answer = fw::ShowMessageBox(Hwnd(), ui::kExitText, ui::kExitCaption, MB_YESNO);
     m_bAskingToEnd = false;
     if (answer != IDYES) return;
     m_bEnding = true;
@@ -226,4 +230,66 @@ void CPlayerDlg::ConfirmExit() {
     EndDialog(IDCANCEL);
     // The window still exists: its position and the menu's check marks can be read.
     SaveWindowSettings();
+}
+
+void CPlayerDlg::OnDecoderNotify(const CPostedNotification& posted) {
+    m_pNotifier->Deliver(posted);
+}
+
+bool CPlayerDlg::AskRemoveMissingFile(const std::string& path) {
+    const int size = std::snprintf(nullptr, 0, ui::kMissingFileFormat, path.c_str());
+    std::vector<char> text(static_cast<size_t>(size) + 1);
+    std::snprintf(text.data(), text.size(), ui::kMissingFileFormat, path.c_str());
+    return fw::ShowMessageBox(Hwnd(), text.data(), ui::kMissingFileCaption, MB_YESNO) == IDYES;
+}
+
+void CPlayerDlg::ShowUnusableName() {
+    fw::ShowMessageBox(Hwnd(), ui::kUnusableNameText, ui::kUnusableNameCaption, MB_OK);
+}
+
+void CPlayerDlg::ShowNoSoundDevice() {
+    fw::ShowMessageBox(Hwnd(), ui::kNoSoundText, ui::kNoSoundCaption, MB_OK);
+}
+
+void CPlayerDlg::ShowOpenError() {
+    fw::ShowMessageBox(Hwnd(), ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
+}
+
+void CPlayerDlg::TellTicker(const CCurrentEntry& current, int, int elapsedSec, bool forceRefresh) {
+    m_ticker.TellCurrent(current, elapsedSec, forceRefresh);
+}
+
+void CPlayerDlg::TellEditor(int index, int oldIndex) {
+    m_editor.TellCurrent(index, oldIndex);
+}
+
+void CPlayerDlg::PlaylistChanged() {
+    m_editor.CatchUp();
+}
+
+void CPlayerDlg::RedrawSkin(int playerState) {
+    DrawSkin(m_nPressed, 1, playerState);
+}
+
+void CPlayerDlg::OnMove(int, int) {
+    Default();
+    m_ticker.Follow(Hwnd());
+}
+
+void CPlayerDlg::OnWindowPosChanged(const WINDOWPOS* pos) {
+    Default(); // WM_MOVE comes from here
+    // Raised, switched to or from always on top, shown again: the ticker comes along.
+    if (!(pos->flags & SWP_NOZORDER) || (pos->flags & SWP_SHOWWINDOW))
+        m_ticker.RequestStack(Hwnd());
+}
+
+void CPlayerDlg::OnActivate(UINT state, HWND, BOOL) {
+    Default();
+    // Under Wine a click raises the window on the screen while its place in the window order
+    // may already be the first: no WM_WINDOWPOSCHANGED then, only the activation.
+    if (state != WA_INACTIVE) m_ticker.RequestStack(Hwnd());
+}
+
+void CPlayerDlg::OnStackTicker() {
+    m_ticker.Stack(Hwnd());
 }

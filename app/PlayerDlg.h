@@ -1,20 +1,25 @@
 // The main window: the skinned player and the owner of everything else.
 //
-// It owns the playlist, the use of the decoder library, the two companion windows, the playlist
-// editor while it is open, the popup menu and the skin. Its member functions live in app/, one
-// file per subject: life cycle (PlayerDlg.cpp), mouse and menu (PlayerDlgInput.cpp), playback
-// and dropped files (PlayerDlgPlayback.cpp), the ticker (PlayerDlgTicker.cpp), the mini window
-// and the shrinks (PlayerDlgMini.cpp), the playlist editor (PlayerDlgEditor.cpp) and the window
-// settings (WindowSettings.cpp). The skin itself is mainwnd::CSkin, the player's decisions
+// It owns the playlist, the use of the decoder library, the two companion windows and the
+// playlist editor (each through its owner: companions/Ticker.h, companions/Mini.h,
+// editor/Editor.h), the popup menu and the skin. Its member functions live in app/, one file per
+// subject: life cycle, painting and what the player controller tells the windows
+// (PlayerDlg.cpp); mouse, menu, keys and the shrinks (PlayerDlgInput.cpp); files dropped, given
+// on the command line or handed over by later starts (PlayerDlgFiles.cpp); the window settings
+// (WindowSettings.cpp). The skin itself is mainwnd::CSkin, the player's decisions
 // CPlayerController.
 #pragma once
 
+#include "companions/Mini.h"
+#include "companions/Ticker.h"
 #include "companions/WindowDrag.h"
+#include "decoder/Decoder.h"
+#include "editor/Editor.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/IniFile.h"
 #include "mainwnd/Skin.h"
-#include "decoder/Decoder.h"
+#include "playback/DecoderNotifier.h"
 #include "playback/PlayerView.h"
 
 #include <windows.h>
@@ -26,11 +31,7 @@
 
 class CPlaylist;
 class CPlayerController;
-class CTickerDlg;
-class CMiniDlg;
-class CPlaylistDlg;
 class CPlayerInstance;
-class CDecoderNotifier;
 struct CPlayerCommand;
 
 // What the main window takes from outside the window system; tests substitute fakes.
@@ -43,11 +44,6 @@ struct CPlayerEnvironment {
 // The real library, the private-profile functions and the C library's clock.
 CPlayerEnvironment DefaultPlayerEnvironment();
 
-// Posted by the main window to itself: take the files of the command line, once it is up.
-constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
-// Posted by the main window to itself once its place in the window order changed: the ticker
-// follows when the change is over (Wine maps a window that is being activated only after it).
-constexpr UINT WM_STACK_TICKER = WM_APP + 3;
 // The main window's timers: the automatic shrink's one-second look at the clock, and files
 // handed over by later starts, taken when it fires.
 constexpr UINT_PTR kShrinkTimer = 1;
@@ -94,12 +90,13 @@ private:
     void OnActivate(UINT state, HWND other, BOOL minimized);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDropFiles(HDROP hDropInfo);
-    LRESULT OnMiniRestore(WPARAM right, LPARAM bottom);
-    LRESULT OnMiniCommand(WPARAM id, LPARAM);
-    LRESULT OnPlaylistClose(WPARAM, LPARAM);
-    LRESULT OnPlaylistPlay(WPARAM index, LPARAM);
-    LRESULT OnDecoderNotifyMessage(WPARAM packed, LPARAM value);
-    LRESULT OnOpenStartupFiles(WPARAM, LPARAM);
+    void OnMiniRestore();
+    void OnMiniCommand(UINT id);
+    void OnPlaylistClose();
+    void OnPlaylistPlay(int index);
+    void OnDecoderNotify(const CPostedNotification& posted);
+    void OnOpenStartupFiles();
+    void OnStackTicker();
     BOOL OnCopyData(HWND sender, COPYDATASTRUCT* data);
     void OnHotKey(int id, UINT modifiers, UINT virtualKey);
 
@@ -112,11 +109,11 @@ private:
     void RegisterMediaKeys();
     void UnregisterMediaKeys();
 
-    // Recomposes the skin with button nButton (-1: none) drawn with image nImage, and shows it.
+    // Recomposes the skin with button nButton (-1: none) drawn with image nImage for the player's
+    // state (the decoder's, unless given), and shows it.
     void DrawSkin(int nButton, int nImage);
-    // A decoder notification, on the window thread.
-    void OnDecoderNotify(int code, int value);
-    // A popup command id, from this window's menu or the mini window's.
+    void DrawSkin(int nButton, int nImage, int playerState);
+    // A popup command id, from this window's menu, the mini window's or a media key.
     void OnMenuCommand(UINT id);
     void DoButtonAction(int button);
     // Carries out a command of the skin or the menu (null: nothing).
@@ -129,72 +126,49 @@ private:
     BOOL SaveWindowSettings();
     BOOL IsMenuChecked(UINT id) const;
     BOOL ToggleMenuCheck(UINT id);
+    void ToggleTopmost();
     void ToggleAutoShrink();
+    void ToggleTicker();
 
     // Starts or stops the one-second timer as the automatic shrink needs it.
     void UpdateShrinkTimer();
     // To the mini window, by a double click or the timer.
     void Shrink();
-    void PlaceMiniWindow();
-    void ToggleTicker();
-    // Moves the ticker to its place above this window, keeping its place in the window order.
-    void MoveTicker();
-    // Puts the ticker right behind this window in the window order (when both are shown).
-    void StackTicker();
-    void RequestTickerStack();
-    LRESULT OnStackTicker(WPARAM, LPARAM);
-
-    // The companion windows: created hidden at start (the mini window first), destroyed in the
-    // opposite order; null windows until they exist.
-    void CreateMini();
-    void CreateTicker();
-    void DestroyTicker();
-    void DestroyMini();
-    HWND TickerWindow() const;
-    HWND MiniWindow() const;
-    BOOL IsTickerShown() const;
-    void SetTickerShown(BOOL bShown);
-    // Hands the ticker WM_PLAYLIST_CURRENT (after a forced refresh when asked).
-    void SendTickerCurrent(WPARAM wParam, LPARAM lParam, bool forceRefresh);
-    // Opens the playlist editor unless it is open already.
-    void OpenPlaylistEditor();
-    // Destroys and deletes the playlist editor if it is open.
-    void ClosePlaylistEditor();
 
     // IPlayerView: what the controller asks of the windows.
     bool AskRemoveMissingFile(const std::string& path) override;
     void ShowOpenError() override;
     void ShowNoSoundDevice() override;
     void ShowUnusableName() override;
-    void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override;
+    void TellTicker(const CCurrentEntry& current, int code, int elapsedSec,
+                    bool forceRefresh) override;
     void TellEditor(int index, int oldIndex) override;
     void PlaylistChanged() override;
-    void RedrawSkin() override;
-    void TrackChanging() override;
+    void RedrawSkin(int playerState) override;
 
     int m_bAutoShrink = 0;  // 0 or 8 from the INI file, 0 or 1 from the menu
     BOOL m_bShrunk = FALSE; // the mini window stands in for this one
     std::string m_strIniPath;
-    CPlaylist* m_pPlaylist = nullptr;       // owned; from OnInitDialog to DestroyWindow
+    std::unique_ptr<CPlaylist> m_pPlaylist; // from OnInitDialog to DestroyWindow
     HICON m_hIcon = nullptr;                // shared icon resource, not destroyed
     time_t m_tLastAction = 0;               // the user's last action here, whole seconds
-    CTickerDlg* m_pTicker = nullptr;        // deletes itself after its window is gone
-    CMiniDlg* m_pMini = nullptr;            // deletes itself after its window is gone
-    CPlaylistDlg* m_pPlaylistDlg = nullptr; // owned while open
     UINT_PTR m_nTimerID = 0;                // the shrink timer while it runs, else 0
     HMENU m_pPopupMenu = nullptr;           // first submenu of m_menu; not owned
     fw::CMenu m_menu;                       // IDR_POPUP; owned
     int m_nPressed = -1;                    // button region pressed and not yet released, or -1
     CWindowDrag m_drag;                     // a press outside the buttons, until it moves or ends
-    mainwnd::CSkin m_skin;                  // outline, button regions, bitmaps, back buffer
+    mainwnd::CSkin m_skin;                  // button regions, bitmaps, back buffer
+    // The companions, made hidden at start (the mini window first) and destroyed in the opposite
+    // order, and the playlist editor while it is open.
+    CMini m_mini;
+    CTicker m_ticker;
+    CEditor m_editor;
 
     std::vector<std::string> m_startupFiles;          // taken as a drop once the window is up
     std::vector<std::string> m_handedOver;            // from later starts, waiting to be taken
     DWORD m_nHandOverSince = 0;                       // tick count of the first file waiting
     bool m_bAskingToEnd = false;                      // the exit confirmation is up
     bool m_bEnding = false;                           // the exit was confirmed
-    bool m_bStackingTicker = false;                   // StackTicker is raising this window
-    bool m_bTickerStackPosted = false;                // WM_STACK_TICKER is on its way
     CPlayerInstance* m_pInstance = nullptr;           // not owned
     time_t (*m_pfnNow)();                             // the clock in whole seconds
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist

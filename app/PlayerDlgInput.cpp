@@ -1,31 +1,40 @@
-// Presses, releases, double clicks and drags on the main window, and its right-click menu, which
-// it shares with the mini window: the menu's check marks are the two options.
+// What the user does to the player: presses, releases, double clicks and drags on the main
+// window, its right-click menu (shared with the mini window: the menu's check marks are the two
+// options), the media keys, the requests of the mini window and the playlist editor, and the
+// shrinks to the mini window, by a double click or after three idle minutes.
 #include "app/PlayerDlg.h"
 
 #include "app/PlayerCommands.h"
 #include "companions/Topmost.h"
 #include "framework/PopupMenu.h"
+#include "mainwnd/IdleRule.h"
+#include "playback/PlayerController.h"
+#include "playlist/Playlist.h"
 #include "res/resource.h"
+
+BOOL CPlayerDlg::PlayerControl(int nCode) {
+    return m_pController && m_pController->PlayerControl(nCode);
+}
 
 void CPlayerDlg::OnLButtonDown(UINT, POINT point) {
     m_tLastAction = m_pfnNow();
     // A press on the player brings the ticker along too where the player was active already
     // (no activation then), in case another program's window came between the two.
-    RequestTickerStack();
+    m_ticker.RequestStack(Hwnd());
     const int button = m_skin.HitTest(point);
     if (button != mainwnd::NO_BUTTON) {
         m_nPressed = button;
         DrawSkin(button, 1);
-        ::SetCapture(m_hWnd); // the release must come here, wherever the pointer goes
+        ::SetCapture(Hwnd()); // the release must come here, wherever the pointer goes
         return;
     }
     // Outside the buttons the whole skin is a handle to move the window by.
     m_nPressed = -1;
-    m_drag.Press(m_hWnd, point);
+    m_drag.Press(Hwnd(), point);
 }
 
 void CPlayerDlg::OnMouseMove(UINT nFlags, POINT) {
-    m_drag.MouseMove(m_hWnd, nFlags);
+    m_drag.MouseMove(Hwnd(), nFlags);
 }
 
 void CPlayerDlg::OnLButtonUp(UINT, POINT point) {
@@ -54,6 +63,11 @@ void CPlayerDlg::DoButtonAction(int button) {
     Carry(CommandOfButton(button));
 }
 
+void CPlayerDlg::OnMenuCommand(UINT id) {
+    // A dismissed menu's 0, or an id that is no command, does nothing.
+    Carry(CommandOfMenuId(id));
+}
+
 void CPlayerDlg::Carry(const CPlayerCommand* command) {
     if (!command) return;
     switch (command->action) {
@@ -64,10 +78,16 @@ void CPlayerDlg::Carry(const CPlayerCommand* command) {
         ToggleTicker();
         break;
     case PlayerAction::OpenPlaylist:
-        OpenPlaylistEditor();
+        if (m_pPlaylist) m_editor.Open(*this, *m_pPlaylist, m_decoder);
         break;
     case PlayerAction::Exit:
         ConfirmExit();
+        break;
+    case PlayerAction::ToggleTopmost:
+        ToggleTopmost();
+        break;
+    case PlayerAction::ToggleAutoShrink:
+        ToggleAutoShrink();
         break;
     }
 }
@@ -88,21 +108,14 @@ void CPlayerDlg::OnRButtonUp(UINT, POINT point) {
     if (!m_pPopupMenu) return;
     m_tLastAction = m_pfnNow();
     POINT screen = point;
-    ::ClientToScreen(m_hWnd, &screen);
-    const UINT id =
-        fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);
-    switch (id) {
-    case ID_TOPMOST:
-        ApplyTopmost(m_hWnd, ToggleMenuCheck(ID_TOPMOST));
-        SaveWindowSettings();
-        break;
-    case ID_AUTOSHRINK:
-        ToggleAutoShrink();
-        break;
-    default:
-        OnMenuCommand(id);
-        break;
-    }
+    ::ClientToScreen(Hwnd(), &screen);
+    OnMenuCommand(
+        fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, Hwnd()));
+}
+
+void CPlayerDlg::ToggleTopmost() {
+    ApplyTopmost(Hwnd(), ToggleMenuCheck(ID_TOPMOST));
+    SaveWindowSettings();
 }
 
 void CPlayerDlg::ToggleAutoShrink() {
@@ -111,19 +124,84 @@ void CPlayerDlg::ToggleAutoShrink() {
     SaveWindowSettings();
 }
 
-void CPlayerDlg::OnMenuCommand(UINT id) {
-    // A dismissed menu's 0, or an id that is no command, does nothing.
-    Carry(CommandOfMenuId(id));
+void CPlayerDlg::ToggleTicker() {
+    int elapsedSec = 0;
+    m_decoder.GetState(&elapsedSec);
+    m_ticker.Toggle(Hwnd(), m_pPlaylist ? m_pPlaylist->Current() : CCurrentEntry(), elapsedSec);
 }
 
-LRESULT CPlayerDlg::OnMiniCommand(WPARAM id, LPARAM) {
-    // The automatic shrink chosen in the mini window's menu switches as it does here (and
-    // saves); every other command saves the settings first, then acts.
-    if (id == ID_AUTOSHRINK) {
-        ToggleAutoShrink();
-    } else {
-        SaveWindowSettings();
-        OnMenuCommand(static_cast<UINT>(id));
+void CPlayerDlg::OnMiniCommand(UINT id) {
+    // The mini window puts "always on top" into effect itself; the automatic shrink switches as
+    // it does here (and saves); every other command saves the settings first, then acts.
+    if (id != ID_AUTOSHRINK) SaveWindowSettings();
+    OnMenuCommand(id);
+}
+
+void CPlayerDlg::RegisterMediaKeys() {
+    // A key that another program registered first stays that program's: the player goes
+    // without it.
+    for (const CMediaKey& key : kMediaKeys)
+        ::RegisterHotKey(Hwnd(), key.id, 0, key.virtualKey);
+}
+
+void CPlayerDlg::UnregisterMediaKeys() {
+    for (const CMediaKey& key : kMediaKeys)
+        ::UnregisterHotKey(Hwnd(), key.id);
+}
+
+void CPlayerDlg::OnHotKey(int id, UINT, UINT) {
+    for (const CMediaKey& key : kMediaKeys) {
+        if (key.id == id) OnMenuCommand(key.menuId);
     }
-    return Default();
+}
+
+void CPlayerDlg::OnPlaylistClose() {
+    m_editor.Close();
+}
+
+void CPlayerDlg::OnPlaylistPlay(int index) {
+    // An index that names no entry is refused; the current entry then plays.
+    if (m_pPlaylist) m_pPlaylist->SetCurrentIndex(index);
+    PlayerControl(PC_PLAYCURRENT);
+}
+
+void CPlayerDlg::UpdateShrinkTimer() {
+    // The one-second timer serves the automatic shrink alone: it runs only while a shrink can
+    // come of it, so that a player left alone is not woken every second for nothing.
+    const bool wanted = m_bAutoShrink && !m_bShrunk;
+    if (wanted && !m_nTimerID) {
+        m_nTimerID = ::SetTimer(Hwnd(), kShrinkTimer, 1000, nullptr);
+    } else if (!wanted && m_nTimerID) {
+        ::KillTimer(Hwnd(), m_nTimerID);
+        m_nTimerID = 0;
+    }
+}
+
+void CPlayerDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kHandOverTimer) return TakeHandedOverFiles();
+    if (mainwnd::ShouldShrinkByTimer(m_pfnNow(), m_tLastAction, m_bShrunk, m_bAutoShrink != 0)) {
+        Shrink();
+    }
+    Default();
+}
+
+// The mini window is up, and active, before the main window goes, so that the player never
+// vanishes from the screen and keeps its place in the window order (hiding the active window
+// hands the activation to another program's, which Wine then raises above the newcomer).
+void CPlayerDlg::Shrink() {
+    // Nothing may hide the player while there is no mini window to bring it back.
+    if (!m_mini.StandIn(Hwnd(), IsMenuChecked(ID_TOPMOST) != FALSE)) return;
+    m_bShrunk = TRUE;
+    UpdateShrinkTimer();
+    m_ticker.HideWhileShrunk();
+    ::ShowWindow(Hwnd(), SW_HIDE);
+}
+
+void CPlayerDlg::OnMiniRestore() {
+    m_tLastAction = m_pfnNow();
+    // Shows the main window again where it was, whatever the mini window did meanwhile.
+    ApplyTopmost(Hwnd(), IsMenuChecked(ID_TOPMOST));
+    m_ticker.ShowAgain(Hwnd());
+    m_bShrunk = FALSE;
+    UpdateShrinkTimer();
 }

@@ -15,7 +15,7 @@ BOOL CPlayerDlg::LoadWindowSettings(int* pX, int* pY, int* pTopmost, int* pAutoS
 
 BOOL CPlayerDlg::SaveWindowSettings() {
     RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
+    ::GetWindowRect(Hwnd(), &rect);
     CWindowSettings settings;
     settings.nPosX = rect.left;
     settings.nPosY = rect.top;

@@ -7,10 +7,8 @@
 #include "res/Messages.h"
 #include "res/resource.h"
 
-CMiniDlg::CMiniDlg(fw::CDialog* pParent)
-    : fw::CModelessDialog(IDD_MINI, nullptr), m_hMainWnd(pParent ? pParent->m_hWnd : nullptr) {
-    m_bDeletesItself = Create(IDD_MINI, nullptr) != FALSE;
-}
+CMiniDlg::CMiniDlg(HWND mainWnd, HMENU popupMenu)
+    : fw::CModelessDialog(IDD_MINI, nullptr), m_hMainWnd(mainWnd), m_pPopupMenu(popupMenu) {}
 
 const fw::MessageTable& CMiniDlg::GetMessageTable() const {
     using D = CMiniDlg;
@@ -28,36 +26,25 @@ const fw::MessageTable& CMiniDlg::GetMessageTable() const {
     return table;
 }
 
-void CMiniDlg::PostNcDestroy() {
-    if (m_bDeletesItself) delete this;
-}
-
 BOOL CMiniDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
     // The template's size in dialog units depends on the font the system finds for it (70 x 109
     // under Wine's substitute): the window is the figure's bitmap, so that the mini window's
     // bottom-right corner, where it meets the player's, is the figure's feet.
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, mini::kWidth, mini::kHeight,
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, mini::kWidth, mini::kHeight,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
 LRESULT CMiniDlg::OnCreate(CREATESTRUCTA*) {
-    BuildRegion();
-    // Once accepted, the region belongs to the system and goes with the window.
-    if (m_hWindowRgn && !::SetWindowRgn(m_hWnd, m_hWindowRgn, TRUE)) ::DeleteObject(m_hWindowRgn);
-    m_hWindowRgn = nullptr;
+    fw::ApplyRunRegion(Hwnd(), mini::FigureRuns());
     return Default();
-}
-
-void CMiniDlg::BuildRegion() {
-    m_hWindowRgn = fw::CreateRunRegion(mini::FigureRuns());
 }
 
 void CMiniDlg::OnDestroy() {
     // The picture loaded the figure from the template; taken back, it is ours to delete (the
     // control would otherwise leave it behind, or delete it itself: never both).
-    if (HWND picture = ::GetWindow(m_hWnd, GW_CHILD)) {
+    if (HWND picture = ::GetWindow(Hwnd(), GW_CHILD)) {
         const LRESULT figure = ::SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, 0);
         if (figure) ::DeleteObject(reinterpret_cast<HGDIOBJ>(figure));
     }
@@ -75,11 +62,11 @@ BOOL CMiniDlg::IsTopmostChecked() const {
 }
 
 void CMiniDlg::OnLButtonDown(UINT, POINT point) {
-    m_drag.Press(m_hWnd, point);
+    m_drag.Press(Hwnd(), point);
 }
 
 void CMiniDlg::OnMouseMove(UINT nFlags, POINT) {
-    m_drag.MouseMove(m_hWnd, nFlags);
+    m_drag.MouseMove(Hwnd(), nFlags);
 }
 
 void CMiniDlg::OnLButtonUp(UINT, POINT) {
@@ -89,27 +76,27 @@ void CMiniDlg::OnLButtonUp(UINT, POINT) {
 void CMiniDlg::OnLButtonDblClk(UINT, POINT) {
     HWND parent = TopLevelParent();
     RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
+    ::GetWindowRect(Hwnd(), &rect);
     // The main window is up, and active, before this one goes: hiding the active window would
     // hand the activation to another program's, which Wine then raises above the main window.
     if (parent) ::SendMessageA(parent, WM_MINI_RESTORE, rect.right, rect.bottom);
-    ::ShowWindow(m_hWnd, SW_HIDE);
+    ::ShowWindow(Hwnd(), SW_HIDE);
 }
 
 void CMiniDlg::OnRButtonUp(UINT, POINT point) {
     if (m_pPopupMenu) {
         HWND parent = TopLevelParent();
         POINT screen = point;
-        ::ClientToScreen(m_hWnd, &screen);
+        ::ClientToScreen(Hwnd(), &screen);
         const UINT id =
-            fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, m_hWnd);
+            fw::TrackPopupMenuCommand(m_pPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, Hwnd());
         if (id == ID_TOPMOST) {
             // Put into effect here at once; the main window takes it when it comes back, and
             // saves it with its next save.
             const BOOL topmost = !IsTopmostChecked();
             ::CheckMenuItem(m_pPopupMenu, ID_TOPMOST,
                             MF_BYCOMMAND | (topmost ? MF_CHECKED : MF_UNCHECKED));
-            ApplyTopmost(m_hWnd, topmost);
+            ApplyTopmost(Hwnd(), topmost);
         } else if (parent) {
             ::SendMessageA(parent, WM_MINI_COMMAND, id, 0);
         }
@@ -121,5 +108,5 @@ void CMiniDlg::OnShowWindow(BOOL bShow, UINT) {
     Default();
     // ApplyTopmost shows the window again through its Z-order call, which raises no second
     // show notification.
-    if (bShow) ApplyTopmost(m_hWnd, IsTopmostChecked());
+    if (bShow) ApplyTopmost(Hwnd(), IsTopmostChecked());
 }

@@ -3,8 +3,6 @@
 #include "companions/TickerLayout.h"
 #include "companions/TickerText.h"
 #include "framework/RunRegion.h"
-#include "playlist/Playlist.h"
-#include "res/Messages.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -42,45 +40,28 @@ const fw::MessageTable& CTickerDlg::GetMessageTable() const {
         {WM_PAINT, &fw::Route<WM_PAINT, &D::OnPaint>},
         {WM_TIMER, &fw::Route<WM_TIMER, &D::OnTimer>},
         {WM_SHOWWINDOW, &fw::Route<WM_SHOWWINDOW, &D::OnShowWindow>},
-        {WM_PLAYLIST_CURRENT, &fw::RoutePrivate<&D::OnPlaylistCurrent>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
 }
 
-BOOL CTickerDlg::CreateHidden() {
-    if (!Create(IDD_TICKER, nullptr)) return FALSE;
-    m_bDeletesItself = true;
-    return TRUE;
-}
-
-void CTickerDlg::PostNcDestroy() {
-    if (m_bDeletesItself) delete this;
-}
-
 LRESULT CTickerDlg::OnCreate(CREATESTRUCTA*) {
-    BuildRegion();
-    // Once accepted, the region belongs to the system and goes with the window.
-    if (m_hWindowRgn && !::SetWindowRgn(m_hWnd, m_hWindowRgn, TRUE)) ::DeleteObject(m_hWindowRgn);
+    fw::ApplyRunRegion(Hwnd(), ticker::BalloonRuns());
     return Default();
-}
-
-void CTickerDlg::BuildRegion() {
-    m_hWindowRgn = fw::CreateRunRegion(ticker::BalloonRuns());
 }
 
 BOOL CTickerDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     {
-        fw::CClientDC screenDC(m_hWnd);
+        fw::CClientDC screenDC(Hwnd());
         m_backBuffer.Create(screenDC, ::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TICKER)));
         m_text.Create(screenDC, nullptr);
     }
     m_bmpDigits.Attach(::LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_DIGITS)));
     ::GetObjectA(m_backBuffer.Bitmap(), sizeof m_bmInfo, &m_bmInfo);
 
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight,
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, m_bmInfo.bmWidth, m_bmInfo.bmHeight,
                    SWP_NOMOVE | SWP_NOZORDER);
 
     m_text.SelectFont(CreateTickerFont());
@@ -95,34 +76,32 @@ BOOL CTickerDlg::DestroyWindow() {
 }
 
 void CTickerDlg::ReleaseDrawing() {
-    if (m_nTimerId && m_hWnd) ::KillTimer(m_hWnd, m_nTimerId);
+    if (m_nTimerId && Hwnd()) ::KillTimer(Hwnd(), m_nTimerId);
     m_nTimerId = 0;
     m_backBuffer.Release();
     m_bmpDigits.Delete();
     m_text.Release();
 }
 
-LRESULT CTickerDlg::OnPlaylistCurrent(WPARAM, LPARAM elapsedSec) {
-    m_nElapsedSec = static_cast<int>(elapsedSec);
+void CTickerDlg::ShowCurrent(const CCurrentEntry& current, int elapsedSec, bool forceRefresh) {
+    m_current = current;
+    m_nElapsedSec = elapsedSec;
+    if (forceRefresh) m_nRenderedIndex = -2;
     RenderTitle();
-    return Default();
 }
 
 void CTickerDlg::RenderTitle() {
     if (!m_backBuffer) return; // not before initialisation, not after teardown
-    int index = -1;
-    CTrackEntry entry;
-    const bool haveEntry = m_pPlaylist && m_pPlaylist->GetCurrent(&index, &entry);
+    const bool haveEntry = m_current.nIndex >= 0;
     // The current entry was deleted while its track plays on: what is shown stays until another
     // entry becomes current. The banner is for a list without entries.
-    const bool keepShown =
-        !haveEntry && m_pPlaylist && m_pPlaylist->GetCount() > 0 && m_nShownIndex >= 0;
-    if (!haveEntry) index = keepShown ? m_nShownIndex : -1;
+    const bool keepShown = !haveEntry && m_current.bPlaceKept && m_nShownIndex >= 0;
+    const int index = haveEntry ? m_current.nIndex : keepShown ? m_nShownIndex : -1;
 
-    fw::CClientDC screenDC(m_hWnd);
+    fw::CClientDC screenDC(Hwnd());
     DrawDigits(screenDC, index);
     if (index != m_nRenderedIndex) {
-        if (!keepShown) m_strShownText = ticker::TickerText(haveEntry ? &entry : nullptr);
+        if (!keepShown) m_strShownText = ticker::TickerText(haveEntry ? &m_current.entry : nullptr);
         RebuildStrip(screenDC, m_strShownText);
         m_nRenderedIndex = m_nShownIndex = index;
         DrawBand();
@@ -171,11 +150,11 @@ void CTickerDlg::ShowBackBuffer(HDC dc) const {
 void CTickerDlg::OnTimer(UINT_PTR) {
     const time_t now = m_pfnNow();
     if (m_backBuffer) {
-        if (m_bShown && m_scroll.Moves()) {
+        if (m_scroll.Moves()) {
             DrawBand();
             m_scroll.Advance(now);
         }
-        ShowBackBuffer(fw::CClientDC(m_hWnd));
+        ShowBackBuffer(fw::CClientDC(Hwnd()));
     }
     Default();
 }
@@ -186,14 +165,14 @@ void CTickerDlg::OnShowWindow(BOOL bShow, UINT) {
     // ticker costs the player no wake-ups.
     if (bShow) {
         m_scroll.Restart(m_pfnNow());
-        if (!m_nTimerId) m_nTimerId = ::SetTimer(m_hWnd, kScrollTimer, kScrollPeriodMs, nullptr);
+        if (!m_nTimerId) m_nTimerId = ::SetTimer(Hwnd(), kScrollTimer, kScrollPeriodMs, nullptr);
     } else if (m_nTimerId) {
-        ::KillTimer(m_hWnd, m_nTimerId);
+        ::KillTimer(Hwnd(), m_nTimerId);
         m_nTimerId = 0;
     }
 }
 
 void CTickerDlg::OnPaint() {
-    fw::CPaintDC dc(m_hWnd);
+    fw::CPaintDC dc(Hwnd());
     if (m_backBuffer) ShowBackBuffer(dc);
 }

@@ -8,6 +8,30 @@
 
 #include <string>
 
+// An owned image list (ImageList_Create / ImageList_Destroy).
+class CImageList {
+public:
+    CImageList() = default;
+    ~CImageList() { Destroy(); }
+    CImageList(const CImageList&) = delete;
+    CImageList& operator=(const CImageList&) = delete;
+
+    // Takes ownership of `images`, destroying what was held before.
+    void Attach(HIMAGELIST images) {
+        Destroy();
+        m_h = images;
+    }
+    void Destroy() {
+        if (m_h) ::ImageList_Destroy(m_h);
+        m_h = nullptr;
+    }
+    HIMAGELIST Get() const { return m_h; }
+    explicit operator bool() const { return m_h != nullptr; }
+
+private:
+    HIMAGELIST m_h = nullptr;
+};
+
 class CListCtrl {
 public:
     void Attach(HWND hwnd) { m_hWnd = hwnd; }

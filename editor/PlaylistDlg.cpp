@@ -2,7 +2,6 @@
 
 #include "framework/MessageBox.h"
 #include "editor/OpenFileDialog.h"
-#include "playlist/TrackInfo.h"
 #include "editor/TrackRows.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
@@ -16,8 +15,9 @@ constexpr int kRowImage = 0;
 constexpr int kCurrentRowImage = 1;
 } // namespace
 
-CPlaylistDlg::CPlaylistDlg(fw::CDialog* pMainDlg, IDecoder& decoder)
-    : fw::CModelessDialog(IDD_PLAYLIST, pMainDlg), m_pMainDlg(pMainDlg), m_decoder(decoder) {
+CPlaylistDlg::CPlaylistDlg(fw::CDialog* pMainDlg, CPlaylist& playlist, IDecoder& decoder)
+    : fw::CModelessDialog(IDD_PLAYLIST, pMainDlg), m_pMainDlg(pMainDlg), m_playlist(playlist),
+      m_decoder(decoder) {
     // The template's list view: registered once per process, whoever runs first.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -30,7 +30,7 @@ CPlaylistDlg::~CPlaylistDlg() {
 const fw::MessageTable& CPlaylistDlg::GetMessageTable() const {
     using D = CPlaylistDlg;
     static const fw::MessageEntry messages[] = {
-        {WM_PLAYLIST_CURRENT, &fw::RoutePrivate<&D::OnPlaylistCurrent>},
+        {WM_PLAYLIST_CURRENT, &fw::Route<WM_PLAYLIST_CURRENT, &D::OnPlaylistCurrent>},
     };
     static const fw::CommandEntry commands[] = {
         {IDC_ADD, BN_CLICKED, &fw::RouteCommand<&D::OnAdd>},
@@ -52,7 +52,7 @@ const fw::MessageTable& CPlaylistDlg::GetMessageTable() const {
 }
 
 void CPlaylistDlg::DoDataExchange() {
-    m_listTracks.Attach(::GetDlgItem(m_hWnd, IDC_TRACK_LIST));
+    m_listTracks.Attach(::GetDlgItem(Hwnd(), IDC_TRACK_LIST));
 }
 
 BOOL CPlaylistDlg::OnInitDialog() {
@@ -70,8 +70,7 @@ BOOL CPlaylistDlg::DestroyWindow() {
 void CPlaylistDlg::DestroyImageList() {
     if (!m_pImageList) return;
     m_listTracks.SetImageList(nullptr, LVSIL_SMALL); // the list lets go of it first
-    ::ImageList_Destroy(m_pImageList);
-    m_pImageList = nullptr;
+    m_pImageList.Destroy();
 }
 
 void CPlaylistDlg::OnOK() {
@@ -84,32 +83,32 @@ void CPlaylistDlg::OnCancel() {
 
 void CPlaylistDlg::OnClose() {
     // The main window deletes this object before the send returns: touch nothing afterwards.
-    ::SendMessageA(m_pMainDlg->m_hWnd, WM_PLAYLIST_CLOSE, 0, 0);
+    ::SendMessageA(m_pMainDlg->Hwnd(), WM_PLAYLIST_CLOSE, 0, 0);
 }
 
 void CPlaylistDlg::InitTrackList() {
-    m_pImageList = ::ImageList_Create(16, 16, ILC_COLOR8 | ILC_MASK, 4, 2);
+    m_pImageList.Attach(::ImageList_Create(16, 16, ILC_COLOR8 | ILC_MASK, 4, 2));
     static const UINT kIcons[] = {IDI_ROW, IDI_CURRENT_ROW, 0};
     for (const UINT* id = kIcons; *id; ++id) {
         // Shared: the system keeps the icon; the image list keeps a copy of its pictures.
         HANDLE icon = ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(*id), IMAGE_ICON,
                                    16, 16, LR_SHARED);
-        ::ImageList_AddIcon(m_pImageList, static_cast<HICON>(icon));
+        ::ImageList_AddIcon(m_pImageList.Get(), static_cast<HICON>(icon));
     }
     m_listTracks.DeleteAllItems();
     for (int column = 0; rows::kColumnTitles[column][0]; ++column)
         m_listTracks.InsertColumn(column, rows::kColumnTitles[column], rows::kColumnWidths[column]);
-    m_listTracks.SetImageList(m_pImageList, LVSIL_SMALL);
+    m_listTracks.SetImageList(m_pImageList.Get(), LVSIL_SMALL);
     m_listTracks.SetExtendedStyle(LVS_EX_FULLROWSELECT);
 }
 
 void CPlaylistDlg::FillTrackList() {
     m_listTracks.SetRedraw(FALSE); // one paint for all the rows, not one per change
-    for (int i = 0; i < m_pPlaylist->GetCount(); ++i) {
+    for (int i = 0; i < m_playlist.GetCount(); ++i) {
         CTrackEntry entry;
-        if (m_pPlaylist->GetAt(i, &entry)) AppendRow(entry);
+        if (m_playlist.GetAt(i, &entry)) AppendRow(entry);
     }
-    SetRowImage(m_pPlaylist->GetCurrentIndex(), kCurrentRowImage);
+    SetRowImage(m_playlist.GetCurrentIndex(), kCurrentRowImage);
     m_listTracks.SetRedraw(TRUE);
 }
 
@@ -158,78 +157,81 @@ void CPlaylistDlg::MarkCurrentRow(int newRow, int oldRow) {
 }
 
 void CPlaylistDlg::ShowCurrentRow() {
-    const int current = m_pPlaylist->GetCurrentIndex();
+    const int current = m_playlist.GetCurrentIndex();
     for (int row = 0; row < m_listTracks.GetItemCount(); ++row)
         if (row != current && GetRowImage(row) != kRowImage) SetRowImage(row, kRowImage);
     if (GetRowImage(current) != kCurrentRowImage) SetRowImage(current, kCurrentRowImage);
 }
 
-LRESULT CPlaylistDlg::OnPlaylistCurrent(WPARAM newRow, LPARAM oldRow) {
-    // Both may be -1 (no entry): the casts give it back from the message's unsigned form.
-    MarkCurrentRow(static_cast<int>(newRow), static_cast<int>(oldRow));
-    return 0;
+void CPlaylistDlg::OnPlaylistCurrent(int newRow, int oldRow) {
+    MarkCurrentRow(newRow, oldRow);
 }
 
 void CPlaylistDlg::PlayRow(int row) {
-    const std::weak_ptr<char> alive = m_pAlive;
+    const CWatch watch(*this);
     // The main window makes the row current (refused when it names no entry: the current
     // entry plays) and normally tells this editor at once. Its missing-file prompt may remove
     // the entry, and the editor may be closed while the prompt waits.
-    ::SendMessageA(m_pMainDlg->m_hWnd, WM_PLAYLIST_PLAY, static_cast<WPARAM>(row), 0);
-    if (alive.expired()) return;
+    ::SendMessageA(m_pMainDlg->Hwnd(), WM_PLAYLIST_PLAY, static_cast<WPARAM>(row), 0);
+    if (watch.ObjectGone()) return;
     ShowCurrentRow();
 }
 
 void CPlaylistDlg::CatchUpWithPlaylist() {
-    std::vector<std::string> rowPaths;
-    for (int row = 0; row < m_listTracks.GetItemCount(); ++row)
-        rowPaths.push_back(m_listTracks.GetItemText(row, rows::kPathColumn));
-    std::vector<std::string> entryPaths;
-    for (int i = 0; i < m_pPlaylist->GetCount(); ++i) {
-        CTrackEntry entry;
-        m_pPlaylist->GetAt(i, &entry);
-        entryPaths.push_back(entry.m_strPath);
-    }
-    const rows::CRowCatchUp plan = rows::PlanRowCatchUp(rowPaths, entryPaths);
     m_listTracks.SetRedraw(FALSE);
-    for (int row : plan.rowsToDelete)
-        m_listTracks.DeleteItem(row);
-    for (int i = plan.firstEntryToAppend; i < m_pPlaylist->GetCount(); ++i) {
-        CTrackEntry entry;
-        if (m_pPlaylist->GetAt(i, &entry)) AppendRow(entry);
-    }
+    CatchUpRows();
     ShowCurrentRow();
     m_listTracks.SetRedraw(TRUE);
 }
 
+void CPlaylistDlg::CatchUpRows() {
+    std::vector<std::string> rowPaths;
+    for (int row = 0; row < m_listTracks.GetItemCount(); ++row)
+        rowPaths.push_back(m_listTracks.GetItemText(row, rows::kPathColumn));
+    std::vector<std::string> entryPaths;
+    for (int i = 0; i < m_playlist.GetCount(); ++i) {
+        CTrackEntry entry;
+        m_playlist.GetAt(i, &entry);
+        entryPaths.push_back(entry.m_strPath);
+    }
+    const rows::CRowCatchUp plan = rows::PlanRowCatchUp(rowPaths, entryPaths);
+    for (int row : plan.rowsToDelete)
+        m_listTracks.DeleteItem(row);
+    for (int i = plan.firstEntryToAppend; i < m_playlist.GetCount(); ++i) {
+        CTrackEntry entry;
+        if (m_playlist.GetAt(i, &entry)) AppendRow(entry);
+    }
+}
+
 void CPlaylistDlg::OnAdd() {
-    const std::weak_ptr<char> alive = m_pAlive;
-    const CChosenFiles chosen = ChooseMp3Files(m_hWnd);
-    if (alive.expired() || chosen.outcome == CChosenFiles::Outcome::Cancelled) return;
+    const CWatch watch(*this);
+    const CChosenFiles chosen = ChooseMp3Files(Hwnd());
+    if (watch.ObjectGone() || chosen.outcome == CChosenFiles::Outcome::Cancelled) return;
     if (chosen.outcome == CChosenFiles::Outcome::TooLarge) {
-        fw::ShowMessageBox(m_hWnd, ui::kTooManyFilesText, ui::kTooManyFilesCaption, MB_OK);
+        fw::ShowMessageBox(Hwnd(), ui::kTooManyFilesText, ui::kTooManyFilesCaption, MB_OK);
         return; // nothing was taken, so nothing to save
     }
     // While the file dialog or a message box waits, the player may add or remove entries (a
-    // drop, the missing-file prompt); the rows catch up as it happens, and each file is looked
-    // for by its path: nothing here relies on an index from before a nested message loop.
-    for (const std::string& path : chosen.paths) {
-        CTrackEntry entry;
-        if (path.empty()) {
-            fw::ShowMessageBox(m_hWnd, ui::kUnusableNameText, ui::kUnusableNameCaption, MB_OK);
-            if (alive.expired()) return;
-            break; // the files after it are not taken
-        }
-        if (!ReadTrackInfo(m_decoder, path, &entry)) {
-            fw::ShowMessageBox(m_hWnd, ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
-            if (alive.expired()) return;
-            break; // the files after it are not taken
-        }
-        if (!m_pPlaylist->IsNewPath(path)) continue;
-        int index = -1;
-        if (m_pPlaylist->Add(&index, entry)) AppendRow(entry); // a full list refuses it silently
-    }
-    m_pPlaylist->Save();
+    // drop, the missing-file prompt); the rows catch up as it happens, and again by path here.
+    // The files after one that cannot be taken are not taken either.
+    AddFiles(m_playlist, m_decoder, chosen.paths, AfterProblem::Stop,
+             [this, &watch](FileProblem problem) {
+                 ReportProblem(problem);
+                 return !watch.ObjectGone();
+             });
+    if (watch.ObjectGone()) return;
+    // The new rows come with the ordinary icon, as rows the user adds always have.
+    m_listTracks.SetRedraw(FALSE);
+    CatchUpRows();
+    m_listTracks.SetRedraw(TRUE);
+    m_playlist.Save();
+}
+
+void CPlaylistDlg::ReportProblem(FileProblem problem) {
+    if (problem == FileProblem::UnusableName)
+        fw::ShowMessageBox(Hwnd(), ui::kUnusableNameText, ui::kUnusableNameCaption, MB_OK);
+    else
+        fw::ShowMessageBox(Hwnd(), ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
 }
 
 void CPlaylistDlg::OnDelete() {
@@ -241,21 +243,21 @@ void CPlaylistDlg::OnDelete() {
     const int rows = m_listTracks.GetItemCount();
     for (int row = 0; row < rows; ++row) {
         if (IsRowSelected(row))
-            m_pPlaylist->RemoveAt(row - removed++);
+            m_playlist.RemoveAt(row - removed++);
         else
             keptImages.push_back(GetRowImage(row));
     }
     if (removed > 0) {
         m_listTracks.SetRedraw(FALSE);
         m_listTracks.DeleteAllItems();
-        for (int i = 0; i < m_pPlaylist->GetCount(); ++i) {
+        for (int i = 0; i < m_playlist.GetCount(); ++i) {
             CTrackEntry entry;
-            if (m_pPlaylist->GetAt(i, &entry)) AppendRow(entry);
+            if (m_playlist.GetAt(i, &entry)) AppendRow(entry);
             SetRowImage(i, keptImages[static_cast<size_t>(i)]);
         }
         m_listTracks.SetRedraw(TRUE);
     }
-    m_pPlaylist->Save();
+    m_playlist.Save();
 }
 
 void CPlaylistDlg::OnUp() {
@@ -275,12 +277,12 @@ void CPlaylistDlg::MoveRows(const std::vector<int>& moves, int delta) {
     for (int row : moves) {
         MoveRow(row, delta);
         if (delta < 0)
-            m_pPlaylist->MoveUp(row); // the current index follows its entry
+            m_playlist.MoveUp(row); // the current index follows its entry
         else
-            m_pPlaylist->MoveDown(row);
+            m_playlist.MoveDown(row);
     }
     m_listTracks.SetRedraw(TRUE);
-    m_pPlaylist->Save();
+    m_playlist.Save();
 }
 
 void CPlaylistDlg::OnPlayTest() {

@@ -1,7 +1,7 @@
 // The playlist editor "聴きたい曲": the playlist as a five-column list, files added through the
 // file-open dialog, entries deleted and moved, and an entry played on a double click or Enter.
 //
-// A modeless dialog that the main window creates, destroys and deletes. It edits the main
+// A modeless dialog that its owner (editor/Editor.h) opens for the main window. It edits the main
 // window's playlist directly and saves it after every edit; it never plays anything itself but
 // asks the main window with WM_PLAYLIST_PLAY, and learns the current entry from
 // WM_PLAYLIST_CURRENT. It asks to be closed with WM_PLAYLIST_CLOSE, during which the main
@@ -11,17 +11,17 @@
 #include "framework/Dialog.h"
 #include "decoder/Decoder.h"
 #include "editor/ListCtrl.h"
+#include "playlist/AddFiles.h"
 #include "playlist/Playlist.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
 class CPlaylistDlg : public fw::CModelessDialog {
 public:
-    // `pMainDlg` receives the editor's requests; `decoder` reads the information of added files.
-    // Both outlive the editor.
-    CPlaylistDlg(fw::CDialog* pMainDlg, IDecoder& decoder);
+    // `pMainDlg` receives the editor's requests; `playlist` is the main window's, edited here;
+    // `decoder` reads the information of added files. All three outlive the editor.
+    CPlaylistDlg(fw::CDialog* pMainDlg, CPlaylist& playlist, IDecoder& decoder);
     ~CPlaylistDlg() override;
 
     BOOL DestroyWindow() override;
@@ -31,7 +31,7 @@ public:
     // by path, and icon 1 marks the current entry's row.
     void CatchUpWithPlaylist();
 
-    CPlaylist* m_pPlaylist = nullptr; // the main window's playlist; not owned
+    const CPlaylist& Playlist() const { return m_playlist; }
 
 protected:
     const fw::MessageTable& GetMessageTable() const override;
@@ -51,10 +51,11 @@ private:
     void OnKeydownTrackList(NMHDR* header, LRESULT* result);
     void OnItemchangedTrackList(NMHDR* header, LRESULT* result);
     void OnDblclkTrackList(NMHDR* header, LRESULT* result);
-    // wParam = the row that is now current, lParam = the row that was.
-    LRESULT OnPlaylistCurrent(WPARAM newRow, LPARAM oldRow);
+    void OnPlaylistCurrent(int newRow, int oldRow);
 
     void InitTrackList();
+    // Rows of removed entries deleted, rows of new entries appended (found by path).
+    void CatchUpRows();
     void FillTrackList();
     void AppendRow(const CTrackEntry& entry);
     void MoveRow(int row, int delta);
@@ -69,13 +70,13 @@ private:
     // Icon 1 on the current entry's row, icon 0 on every other row.
     void ShowCurrentRow();
     void DestroyImageList();
+    // The message of a file that cannot be taken.
+    void ReportProblem(FileProblem problem);
 
-    CListCtrl m_listTracks;            // control 1013, bound in DoDataExchange
-    int m_nClickedItem = -1;           // the row of the list's last item-changed notification
-    fw::CDialog* m_pMainDlg;           // the main window; not owned
-    HIMAGELIST m_pImageList = nullptr; // owned; released in DestroyImageList only
+    CListCtrl m_listTracks;  // control 1013, bound in DoDataExchange
+    int m_nClickedItem = -1; // the row of the list's last item-changed notification
+    fw::CDialog* m_pMainDlg; // the main window; not owned
+    CPlaylist& m_playlist;   // the main window's
+    CImageList m_pImageList; // the rows' icons; the list lets go of it before it goes
     IDecoder& m_decoder;
-    // Expires with the object: a handler that waited in a send to the main window, which may
-    // have deleted the editor meanwhile, checks it before touching anything.
-    std::shared_ptr<char> m_pAlive = std::make_shared<char>(0);
 };

@@ -20,14 +20,29 @@ CDialog::CDialog(UINT templateId, CDialog* parent) : m_pParent(parent), m_nTempl
 
 CDialog::~CDialog() {
     // Deleted by a handler of its own: the dispatch under way must not touch the object again.
-    for (DispatchFrame* frame = m_pFrame; frame; frame = frame->outer)
-        frame->objectGone = true;
+    for (CWatch* watch = m_pWatch; watch; watch = watch->m_pOuter)
+        watch->m_bGone = true;
     // A window that outlives its object would dispatch into freed memory: take it down first.
     if (m_hWnd) {
         HWND hwnd = m_hWnd;
         Detach();
         ::DestroyWindow(hwnd);
     }
+}
+
+CDialog::CWatch::CWatch(CDialog& dialog)
+    : CWatch(dialog, dialog.m_pWatch ? dialog.m_pWatch->m_message : WM_NULL,
+             dialog.m_pWatch ? dialog.m_pWatch->m_wParam : 0,
+             dialog.m_pWatch ? dialog.m_pWatch->m_lParam : 0) {}
+
+CDialog::CWatch::CWatch(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam)
+    : m_pDialog(&dialog), m_message(message), m_wParam(wParam), m_lParam(lParam),
+      m_pOuter(dialog.m_pWatch) {
+    dialog.m_pWatch = this;
+}
+
+CDialog::CWatch::~CWatch() {
+    if (!m_bGone) m_pDialog->m_pWatch = m_pOuter;
 }
 
 CDialog* CDialog::FromHandle(HWND hwnd) {
@@ -103,11 +118,8 @@ LRESULT CDialog::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         self->PostNcDestroy();
         return result;
     }
-    DispatchFrame frame{message, wParam, lParam, self->m_pFrame, false};
-    self->m_pFrame = &frame;
-    const LRESULT result = self->WindowProc(message, wParam, lParam);
-    if (!frame.objectGone) self->m_pFrame = frame.outer;
-    return result;
+    const CWatch watch(*self, message, wParam, lParam);
+    return self->WindowProc(message, wParam, lParam);
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -172,7 +184,8 @@ bool CDialog::RouteNotify(LPARAM lParam, LRESULT* result) {
 }
 
 LRESULT CDialog::Default() {
-    return m_pFrame ? DefWindowProc(m_pFrame->message, m_pFrame->wParam, m_pFrame->lParam) : 0;
+    return m_pWatch ? DefWindowProc(m_pWatch->m_message, m_pWatch->m_wParam, m_pWatch->m_lParam)
+                    : 0;
 }
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -192,26 +205,26 @@ BOOL CDialog::DestroyWindow() {
 BOOL CDialog::Create(UINT templateId, CDialog* parent) {
     m_nTemplateId = templateId;
     m_pParent = parent;
-    return CreateFromTemplate(parent ? parent->m_hWnd : nullptr) != nullptr;
+    return CreateFromTemplate(parent ? parent->Hwnd() : nullptr) != nullptr;
 }
 
 void CModalDialog::EndDialog(INT_PTR result) {
     m_nModalResult = result;
     m_bEndModal = true;
     // Wake the loop in case the request came from outside a message of this thread.
-    if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+    if (Hwnd()) ::PostMessageA(Hwnd(), WM_NULL, 0, 0);
 }
 
 INT_PTR CModalDialog::DoModal() {
-    HWND owner = m_pParent ? m_pParent->m_hWnd : nullptr;
+    HWND owner = m_pParent ? m_pParent->Hwnd() : nullptr;
     m_bEndModal = false;
     m_nModalResult = -1;
     if (!CreateFromTemplate(owner)) return -1;
     if (owner) ::EnableWindow(owner, FALSE);
     RunModalLoop();
     if (owner) ::EnableWindow(owner, TRUE);
-    if (m_hWnd) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+    if (Hwnd()) {
+        ::SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     DestroyWindow();
@@ -220,7 +233,7 @@ INT_PTR CModalDialog::DoModal() {
 
 void CModalDialog::RunModalLoop() {
     MSG msg;
-    while (!m_bEndModal && m_hWnd) {
+    while (!m_bEndModal && Hwnd()) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got == -1) break;
         if (got == 0) {

@@ -29,7 +29,35 @@ public:
 
     virtual BOOL DestroyWindow();
 
-    HWND m_hWnd = nullptr;
+    // The window, or null before it is created and once it is gone.
+    HWND Hwnd() const { return m_hWnd; }
+
+    // Keeps watch over the object across a call that may delete it: a send to another window or
+    // a nested message loop, whose handlers may destroy the window and delete its object. The
+    // dispatch of every message keeps the same watch, so that nothing touches a deleted object
+    // on the way out.
+    class CWatch {
+    public:
+        explicit CWatch(CDialog& dialog);
+        ~CWatch();
+        CWatch(const CWatch&) = delete;
+        CWatch& operator=(const CWatch&) = delete;
+        // The object was deleted while the watch was kept.
+        bool ObjectGone() const { return m_bGone; }
+
+    private:
+        friend class CDialog;
+        CWatch(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+        CDialog* m_pDialog;
+        // The message being dispatched, for Default(): a watch kept inside a handler carries on
+        // the handler's message.
+        UINT m_message;
+        WPARAM m_wParam;
+        LPARAM m_lParam;
+        CWatch* m_pOuter;
+        bool m_bGone = false;
+    };
 
     // Finds the object attached to a window of this framework, or null.
     static CDialog* FromHandle(HWND hwnd);
@@ -73,19 +101,11 @@ private:
     bool RouteCommand(WPARAM wParam);
     bool RouteNotify(LPARAM lParam, LRESULT* result);
 
-    // One message being dispatched to this object. Frames live on the stack of the window
-    // procedure, innermost first; the object may be deleted by one of its own handlers, and its
-    // destructor then marks every frame so that nothing touches the object on the way out.
-    struct DispatchFrame {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        DispatchFrame* outer;
-        bool objectGone;
-    };
-
-    WNDPROC m_pfnSuper = nullptr;      // the dialog class's procedure we subclassed
-    DispatchFrame* m_pFrame = nullptr; // the message being dispatched, for Default()
+    HWND m_hWnd = nullptr;
+    WNDPROC m_pfnSuper = nullptr; // the dialog class's procedure we subclassed
+    // The watches kept over this object, innermost first (they live on the stack); the
+    // destructor marks every one of them.
+    CWatch* m_pWatch = nullptr;
 };
 
 // A dialog that runs its own message loop while its owner is disabled.

@@ -71,19 +71,15 @@ template <> struct Crack<WM_CREATE> { // LRESULT OnCreate(CREATESTRUCTA* create)
     }
 };
 
-template <> struct Crack<WM_DESTROY> { // void OnDestroy()
+// void OnX(): a message whose parameters carry nothing
+struct CrackNothing {
     template <class T> static LRESULT Call(T& self, void (T::*h)(), WPARAM, LPARAM) {
         (self.*h)();
         return 0;
     }
 };
-
-template <> struct Crack<WM_PAINT> { // void OnPaint()
-    template <class T> static LRESULT Call(T& self, void (T::*h)(), WPARAM, LPARAM) {
-        (self.*h)();
-        return 0;
-    }
-};
+template <> struct Crack<WM_DESTROY> : CrackNothing {};
+template <> struct Crack<WM_PAINT> : CrackNothing {};
 
 template <> struct Crack<WM_QUERYDRAGICON> { // HCURSOR OnQueryDragIcon()
     template <class T> static LRESULT Call(T& self, HCURSOR (T::*h)(), WPARAM, LPARAM) {
@@ -164,18 +160,11 @@ template <> struct Crack<WM_COPYDATA> { // BOOL OnCopyData(HWND sender, COPYDATA
     }
 };
 
-// The table entry for one message: Route<WM_X, &Class::OnX>.
+// The table entry for one message: Route<WM_X, &Class::OnX>. The program's own messages have
+// their Crack<> beside their definitions (res/Messages.h).
 template <UINT Msg, auto Handler> LRESULT Route(CDialog& self, WPARAM w, LPARAM l) {
     using T = typename detail::MemberOf<decltype(Handler)>::Class;
     return Crack<Msg>::Call(static_cast<T&>(self), Handler, w, l);
-}
-
-// The table entry for one of the program's own messages (WM_APP and the private messages
-// between its windows): RoutePrivate<&Class::OnX>, handler LRESULT OnX(WPARAM, LPARAM). What
-// the two parameters carry is the message's own definition; the handler's comment repeats it.
-template <auto Handler> LRESULT RoutePrivate(CDialog& self, WPARAM w, LPARAM l) {
-    using T = typename detail::MemberOf<decltype(Handler)>::Class;
-    return (static_cast<T&>(self).*Handler)(w, l);
 }
 
 // The table entry for a command: RouteCommand<&Class::OnAdd>, handler void OnAdd().

@@ -22,4 +22,12 @@ HRGN CreateRunRegion(RunTable table) {
     return ::ExtCreateRegion(nullptr, static_cast<DWORD>(storage.size() * sizeof(RECT)), data);
 }
 
+void GiveWindowRegion(HWND window, HRGN region) {
+    if (region && !::SetWindowRgn(window, region, TRUE)) ::DeleteObject(region);
+}
+
+void ApplyRunRegion(HWND window, RunTable table) {
+    GiveWindowRegion(window, CreateRunRegion(table));
+}
+
 } // namespace fw

@@ -12,4 +12,10 @@ namespace fw {
 // Owned by the caller until SetWindowRgn takes it; null when the region cannot be created.
 HRGN CreateRunRegion(RunTable table);
 
+// Hands `region` to `window` (SetWindowRgn, which then owns it and deletes it with the window);
+// deleted here when the window refuses it. Null does nothing.
+void GiveWindowRegion(HWND window, HRGN region);
+// The window's outline from a run table.
+void ApplyRunRegion(HWND window, RunTable table);
+
 } // namespace fw

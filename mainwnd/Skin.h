@@ -26,11 +26,11 @@ public:
     CSkin(const CSkin&) = delete;
     CSkin& operator=(const CSkin&) = delete;
 
-    // Creates the outline and the button regions from their run tables, loads the background
-    // and the four state images from `instance` and reads the background's size.
+    // Creates the button regions from their run tables, loads the background and the four
+    // state images from `instance` and reads the background's size.
     void BuildRegions(HINSTANCE instance);
-    // The outline region, once; the caller gives it to SetWindowRgn (or deletes it).
-    HRGN TakeWindowRegion();
+    // Gives `window` the skin's outline.
+    static void ApplyOutline(HWND window);
     // The back buffer: a memory DC and a bitmap the background's size, compatible with `windowDC`.
     void CreateBackBuffer(HDC windowDC);
     // Releases the button regions, the back buffer and the bitmaps, in that order.
@@ -59,7 +59,6 @@ private:
 
     BITMAP m_bmInfo{};            // the background's description: the window's size
     fw::CBackBuffer m_backBuffer; // every frame is composed here
-    HRGN m_hWindowRgn = nullptr;  // the outline until TakeWindowRegion
     fw::CBitmap m_bmpBack;        // IDB_BACK
     fw::CRgn m_rgnButton[BUTTON_COUNT];
     fw::CBitmap m_bmpImage[4]; // element n-1 holds image n

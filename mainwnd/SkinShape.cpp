@@ -7,7 +7,6 @@
 namespace mainwnd {
 
 void CSkin::BuildRegions(HINSTANCE instance) {
-    m_hWindowRgn = fw::CreateRunRegion(WindowOutline());
     for (int i = 0; i < BUTTON_COUNT; ++i)
         m_rgnButton[i].Attach(fw::CreateRunRegion(mainwnd::ButtonRegion(i)));
 
@@ -19,10 +18,8 @@ void CSkin::BuildRegions(HINSTANCE instance) {
     ::GetObjectA(m_bmpBack, sizeof m_bmInfo, &m_bmInfo);
 }
 
-HRGN CSkin::TakeWindowRegion() {
-    HRGN outline = m_hWindowRgn;
-    m_hWindowRgn = nullptr;
-    return outline;
+void CSkin::ApplyOutline(HWND window) {
+    fw::ApplyRunRegion(window, WindowOutline());
 }
 
 void CSkin::Release() {
@@ -32,8 +29,6 @@ void CSkin::Release() {
     m_bmpBack.Delete();
     for (fw::CBitmap& image : m_bmpImage)
         image.Delete();
-    // Never given to a window (a creation that failed before): still ours.
-    if (m_hWindowRgn) ::DeleteObject(TakeWindowRegion());
 }
 
 int CSkin::HitTest(POINT point) const {

@@ -1,26 +1,18 @@
 // Files dropped on the player (or given on its command line).
 #include "playback/PlayerController.h"
 
-#include "playlist/TrackInfo.h"
+#include "playlist/AddFiles.h"
 
 void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
-    std::vector<std::string> added; // in the order they were appended
-    for (const std::string& path : paths) {
-        CTrackEntry entry;
-        // An empty path is a file whose name the player cannot hold: no use trying to read it.
-        if (path.empty()) {
-            m_view.ShowUnusableName();
-            continue;
-        }
-        if (!ReadTrackInfo(m_decoder, path, &entry)) {
-            m_view.ShowOpenError(); // one box per such file; the others are still taken
-            continue;
-        }
-        if (!m_playlist.IsNewPath(path)) continue; // listed already (also earlier in this drop)
-        int index = -1;
-        if (!m_playlist.Add(&index, entry)) continue; // the list is full
-        added.push_back(path);
-    }
+    // One box per file that cannot be taken; the others are still taken.
+    const std::vector<std::string> added =
+        AddFiles(m_playlist, m_decoder, paths, AfterProblem::Continue, [this](FileProblem problem) {
+            if (problem == FileProblem::UnusableName)
+                m_view.ShowUnusableName();
+            else
+                m_view.ShowOpenError();
+            return true;
+        });
     if (added.empty()) return; // nothing new: whatever plays goes on undisturbed
 
     m_playlist.Save();

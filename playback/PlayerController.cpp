@@ -5,8 +5,9 @@ namespace {
 constexpr int kRestartAfterSec = 2;
 } // namespace
 
-CPlayerController::CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPlayerView& view)
-    : m_decoder(decoder), m_playlist(playlist), m_view(view) {}
+CPlayerController::CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPlayerView& view,
+                                     INotificationQueue& queue)
+    : m_decoder(decoder), m_playlist(playlist), m_view(view), m_queue(queue) {}
 
 bool CPlayerController::TakeEntry(int nCode, int state, int elapsedSec, int* pIndex,
                                   CTrackEntry* pEntry) {
@@ -37,7 +38,7 @@ void CPlayerController::CloseTrack() {
     m_decoder.Stop();
     m_decoder.Close();
     m_bTrackOpen = false;
-    m_view.TrackChanging();
+    m_queue.TrackChanging();
 }
 
 CPlayerController::StartResult CPlayerController::StartTrack(const std::string& path) {
@@ -130,9 +131,9 @@ bool CPlayerController::Command(int nCode, bool automatic) {
 }
 
 void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec) {
-    m_view.TellTicker(index, 0, elapsedSec, true);
+    m_view.TellTicker(m_playlist.Current(), 0, elapsedSec, true);
     m_view.TellEditor(index, oldIndex);
-    m_view.RedrawSkin();
+    m_view.RedrawSkin(m_decoder.GetState(nullptr));
 }
 
 void CPlayerController::OnTrackEnded(bool playedSound) {
@@ -154,8 +155,5 @@ void CPlayerController::OnDecoderNotify(int code, int value) {
         Command(PC_STOP, true);
         return;
     }
-    int index = -1;
-    CTrackEntry entry;
-    m_playlist.GetCurrent(&index, &entry);
-    m_view.TellTicker(index, code, value, false);
+    m_view.TellTicker(m_playlist.Current(), code, value, false);
 }

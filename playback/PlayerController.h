@@ -13,8 +13,10 @@
 
 class CPlayerController {
 public:
-    // All three must outlive the controller.
-    CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPlayerView& view);
+    // All four must outlive the controller; `queue` holds the decoder's notifications until
+    // they are handled.
+    CPlayerController(IDecoder& decoder, CPlaylist& playlist, IPlayerView& view,
+                      INotificationQueue& queue);
 
     // Carries out one command (PC_*). True when it acted; false when it did nothing (a code
     // out of range, no entry to take) or when the user had a missing file's entry removed.
@@ -52,6 +54,7 @@ private:
     IDecoder& m_decoder;
     CPlaylist& m_playlist;
     IPlayerView& m_view;
+    INotificationQueue& m_queue;
     // A track that this controller opened and started is open: a decoder that then reports
     // stopped has played it to its end, and the end notice is on its way.
     bool m_bTrackOpen = false;

@@ -56,6 +56,15 @@ bool CPlaylist::SetCurrentIndex(int nIndex) {
     return true;
 }
 
+CCurrentEntry CPlaylist::Current() const {
+    CCurrentEntry current;
+    if (!GetCurrent(&current.nIndex, &current.entry)) {
+        current.nIndex = -1;
+        current.bPlaceKept = !IsEmpty();
+    }
+    return current;
+}
+
 int CPlaylist::GetCurrentIndex() const {
     return IsEmpty() || m_bCurrentRemoved ? -1 : m_nCurrent;
 }
@@ -71,7 +80,7 @@ bool CPlaylist::Add(int* pIndex, CTrackEntry entry) {
     return true;
 }
 
-bool CPlaylist::IsNewPath(std::string strPath) const {
+bool CPlaylist::IsNewPath(const std::string& strPath) const {
     return FindPath(strPath) == -1;
 }
 

@@ -17,6 +17,15 @@
 #include <string>
 #include <vector>
 
+// The current entry as the windows show it.
+struct CCurrentEntry {
+    int nIndex = -1;   // -1: no current entry
+    CTrackEntry entry; // the current entry, when there is one
+    // No current entry because it was removed while its track plays on: the list still has
+    // entries, and what shows that track stays.
+    bool bPlaceKept = false;
+};
+
 class CPlaylist {
 public:
     // Add accepts a new entry while at most 128 are held.
@@ -42,10 +51,11 @@ public:
     bool SetCurrentIndex(int nIndex);
     // -1 when there is no current entry (an empty list, or the current entry was removed).
     int GetCurrentIndex() const;
+    CCurrentEntry Current() const;
     int GetCount() const;
     bool Add(int* pIndex, CTrackEntry entry);
     // False when an entry holds exactly this path (byte comparison, case-sensitive).
-    bool IsNewPath(std::string strPath) const;
+    bool IsNewPath(const std::string& strPath) const;
     // Index of the first entry that holds exactly this path, or -1.
     int FindPath(const std::string& strPath) const;
     bool RemoveAt(int nIndex);

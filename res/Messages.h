@@ -1,11 +1,16 @@
-// Private messages between the program's windows, numbered like the resource ids. All are sent,
-// never posted: the sender waits until the receiver has handled them.
+// The program's own messages between its windows and to themselves, numbered like the resource
+// ids, and how each one's parameters are unpacked for its handler (the only place where that
+// happens, as framework/MessageTable.h does for the system's messages).
 #pragma once
 
-enum : unsigned {
-    // Main window to ticker: wParam = current index << 8 | notification code (0 from a player
-    // command), lParam = elapsed seconds. Main window to playlist editor: wParam = the index
-    // that is now current, lParam = the index that was current before.
+#include "framework/MessageTable.h"
+
+#include <windows.h>
+
+// Sent (never posted) between the windows: the sender waits until the receiver has handled them.
+enum : UINT {
+    // Main window to playlist editor: wParam = the index that is now current, lParam = the index
+    // that was current before (either -1: none).
     WM_PLAYLIST_CURRENT = 6001,
     // Mini window to main window: come back. wParam, lParam = the mini window's right and bottom
     // screen edges (not read).
@@ -17,3 +22,37 @@ enum : unsigned {
     // Playlist editor to main window: wParam = the playlist index to play.
     WM_PLAYLIST_PLAY = 6005,
 };
+
+// Posted by the main window to itself: take the files of the command line, once it is up.
+constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
+// Posted by the main window to itself once its place in the window order changed: the ticker
+// follows when the change is over (Wine maps a window that is being activated only after it).
+constexpr UINT WM_STACK_TICKER = WM_APP + 3;
+
+namespace fw {
+
+template <> struct Crack<WM_PLAYLIST_CURRENT> { // void OnPlaylistCurrent(int newRow, int oldRow)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(int, int), WPARAM w, LPARAM l) {
+        // -1 comes back from the parameters' unsigned forms.
+        (self.*h)(static_cast<int>(w), static_cast<int>(l));
+        return 0;
+    }
+};
+template <> struct Crack<WM_MINI_RESTORE> : CrackNothing {}; // void OnMiniRestore()
+template <> struct Crack<WM_MINI_COMMAND> {                  // void OnMiniCommand(UINT id)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT), WPARAM w, LPARAM) {
+        (self.*h)(static_cast<UINT>(w));
+        return 0;
+    }
+};
+template <> struct Crack<WM_PLAYLIST_CLOSE> : CrackNothing {}; // void OnPlaylistClose()
+template <> struct Crack<WM_PLAYLIST_PLAY> {                   // void OnPlaylistPlay(int index)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(int), WPARAM w, LPARAM) {
+        (self.*h)(static_cast<int>(w));
+        return 0;
+    }
+};
+template <> struct Crack<WM_OPEN_STARTUP_FILES> : CrackNothing {}; // void OnOpenStartupFiles()
+template <> struct Crack<WM_STACK_TICKER> : CrackNothing {};       // void OnStackTicker()
+
+} // namespace fw

@@ -13,8 +13,8 @@ from source_files import ROOT, source_files
 LAYERS = [
     ['app/'],
     ['companions/', 'editor/', 'mainwnd/', 'playback/'],
-    ['playlist/'],
-    ['decoder/', 'framework/', 'res/'],
+    ['playlist/', 'res/'],  # the program's messages are unpacked with the framework's means
+    ['decoder/', 'framework/'],
     ['vbmp3/vbmp3.h'],  # the decoder library's public header
 ]
 # Inside the decoder library, top to bottom.

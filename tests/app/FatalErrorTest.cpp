@@ -40,7 +40,7 @@ int PlayOnABrokenDecoder(int argc, char** argv) {
     dlg.SetIniPath(argv[1]);
     if (!dlg.Create(IDD_PLAYER, nullptr)) return 2;
     fw::SetPopupMenuHandler([](HMENU, UINT, int, int, HWND) -> UINT { return ID_PLAYPAUSE; });
-    ::PostMessageA(dlg.m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    ::PostMessageA(dlg.Hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
         ::DispatchMessageA(&msg);

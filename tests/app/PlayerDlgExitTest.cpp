@@ -55,11 +55,11 @@ TEST_F(PlayerDlgTest, NoLeavesEverythingAsItWas) {
     decoder.Open("C:\\playing.mp3");
     decoder.Play();
     decoder.ClearCalls();
-    PostKey(dlg->m_hWnd, VK_ESCAPE);
+    PostKey(dlg->Hwnd(), VK_ESCAPE);
     PumpMessages();
     ASSERT_EQ(1u, boxes.Shown().size());
-    ExpectExitQuestion(boxes.Shown()[0], dlg->m_hWnd);
-    EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
+    ExpectExitQuestion(boxes.Shown()[0], dlg->Hwnd());
+    EXPECT_TRUE(::IsWindowVisible(dlg->Hwnd()));
     EXPECT_TRUE(decoder.Calls().empty());
     EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
     EXPECT_FALSE(IniExists());
@@ -69,10 +69,10 @@ TEST_F(PlayerDlgTest, NoLeavesEverythingAsItWas) {
 TEST_F(PlayerDlgTest, EnterDoesNothing) {
     auto dlg = OpenDlg(); // an unexpected message box would fail the test
     decoder.ClearCalls();
-    PostKey(dlg->m_hWnd, VK_RETURN);
-    ::SendMessageA(dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    PostKey(dlg->Hwnd(), VK_RETURN);
+    ::SendMessageA(dlg->Hwnd(), WM_COMMAND, IDOK, 0);
     PumpMessages();
-    EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(dlg->Hwnd()));
     EXPECT_TRUE(decoder.Calls().empty());
     dlg->DestroyWindow();
 }
@@ -81,11 +81,11 @@ TEST_F(PlayerDlgTest, CloseRequestAsksFirst) {
     CMessageBoxScript boxes;
     boxes.Then(IDNO);
     auto dlg = OpenDlg();
-    ::SendMessageA(dlg->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     PumpMessages();
     ASSERT_EQ(1u, boxes.Shown().size());
-    ExpectExitQuestion(boxes.Shown()[0], dlg->m_hWnd);
-    EXPECT_TRUE(::IsWindow(dlg->m_hWnd));
+    ExpectExitQuestion(boxes.Shown()[0], dlg->Hwnd());
+    EXPECT_TRUE(::IsWindow(dlg->Hwnd()));
     dlg->DestroyWindow();
 }
 

@@ -19,7 +19,7 @@ std::string WindowText(HWND hwnd) {
 
 TEST_F(PlayerDlgTest, FirstStartWithoutIniFile) {
     auto dlg = OpenDlg();
-    HWND hwnd = dlg->m_hWnd;
+    HWND hwnd = dlg->Hwnd();
     RECT rect;
     ::GetWindowRect(hwnd, &rect);
     EXPECT_EQ(0, rect.left);
@@ -56,13 +56,13 @@ TEST_F(PlayerDlgTest, SavedSettingsPlaceTheWindowAndCheckTheMenu) {
     auto dlg = OpenDlg();
     EXPECT_TRUE(LastActionWas(*dlg, start)); // the shrink is on, counted from the start
     RECT rect;
-    ::GetWindowRect(dlg->m_hWnd, &rect);
+    ::GetWindowRect(dlg->Hwnd(), &rect);
     EXPECT_EQ(120, rect.left);
     EXPECT_EQ(-30, rect.top);
-    const LONG_PTR ex = ::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE);
+    const LONG_PTR ex = ::GetWindowLongPtrA(dlg->Hwnd(), GWL_EXSTYLE);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
     EXPECT_FALSE(ex & WS_EX_APPWINDOW); // no taskbar button
-    EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(dlg->Hwnd()));
     EXPECT_TRUE(IsChecked(*dlg, ID_TOPMOST));
     EXPECT_TRUE(IsChecked(*dlg, ID_AUTOSHRINK));
     dlg->DestroyWindow();
@@ -85,11 +85,11 @@ TEST_F(PlayerDlgTest, APositionOffEveryScreenComesBackWithinReach) {
         WriteIni(saved);
         auto dlg = OpenDlg();
         RECT rect;
-        ::GetWindowRect(dlg->m_hWnd, &rect);
+        ::GetWindowRect(dlg->Hwnd(), &rect);
         EXPECT_EQ(c.x, rect.left) << c.savedX;
         EXPECT_EQ(c.y, rect.top) << c.savedY;
         EXPECT_EQ(saved, ReadFileBytes(iniPath));           // nothing written at start
-        ::SendMessageA(dlg->m_hWnd, WM_MINI_COMMAND, 0, 0); // the next save: where it stands
+        ::SendMessageA(dlg->Hwnd(), WM_MINI_COMMAND, 0, 0); // the next save: where it stands
         EXPECT_EQ(std::to_string(c.x), IniValue("DLGPOSX"));
         EXPECT_EQ(std::to_string(c.y), IniValue("DLGPOSY"));
         dlg->DestroyWindow();
@@ -99,18 +99,18 @@ TEST_F(PlayerDlgTest, APositionOffEveryScreenComesBackWithinReach) {
 TEST_F(PlayerDlgTest, HandEditedTopmostOneIsOnTopButUnchecked) {
     WriteIni("[VIZURE3]\r\nDLGMTOP=1\r\n");
     auto dlg = OpenDlg();
-    EXPECT_TRUE(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongPtrA(dlg->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(IsChecked(*dlg, ID_TOPMOST));
-    ::SendMessageA(dlg->m_hWnd, WM_MINI_COMMAND, 0, 0); // saves the settings
+    ::SendMessageA(dlg->Hwnd(), WM_MINI_COMMAND, 0, 0); // saves the settings
     EXPECT_EQ("0", IniValue("DLGMTOP"));
     dlg->DestroyWindow();
 }
 
 TEST_F(PlayerDlgTest, SaveWritesTheFourKeysFromWindowAndMenu) {
     auto dlg = OpenDlg();
-    ::SetWindowPos(dlg->m_hWnd, nullptr, 77, 66, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SetWindowPos(dlg->Hwnd(), nullptr, 77, 66, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ::CheckMenuItem(PopupMenuOf(*dlg), ID_AUTOSHRINK, MF_BYCOMMAND | MF_CHECKED);
-    ::SendMessageA(dlg->m_hWnd, WM_MINI_COMMAND, 0, 0); // saves the settings
+    ::SendMessageA(dlg->Hwnd(), WM_MINI_COMMAND, 0, 0); // saves the settings
     EXPECT_EQ("77", IniValue("DLGPOSX"));
     EXPECT_EQ("66", IniValue("DLGPOSY"));
     EXPECT_EQ("0", IniValue("DLGMTOP"));
@@ -120,7 +120,7 @@ TEST_F(PlayerDlgTest, SaveWritesTheFourKeysFromWindowAndMenu) {
 
 TEST_F(PlayerDlgTest, ApplyTopmostSwitchesBothWaysWithoutMoving) {
     auto dlg = OpenDlg();
-    HWND hwnd = dlg->m_hWnd;
+    HWND hwnd = dlg->Hwnd();
     ::SetWindowPos(hwnd, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ::SetWindowTextA(hwnd, "");
     ApplyTopmost(hwnd, 8);
@@ -185,11 +185,11 @@ TEST_F(PlayerDlgTest, TeardownReleasesTheDecoderFirstAndTheWindowLast) {
     auto dlg = OpenDlg();
     EXPECT_EQ((std::vector<std::string>{"Init", "SetCallback"}), decoder.Calls());
     decoder.ClearCalls();
-    HWND hwnd = dlg->m_hWnd;
+    HWND hwnd = dlg->Hwnd();
     dlg->DestroyWindow();
     EXPECT_EQ((std::vector<std::string>{"Stop", "Close", "Free"}), decoder.Calls());
     EXPECT_FALSE(::IsWindow(hwnd));
-    EXPECT_EQ(nullptr, dlg->m_hWnd);
+    EXPECT_EQ(nullptr, dlg->Hwnd());
     // The controller and the playlist went with the window.
     decoder.ClearCalls();
     EXPECT_FALSE(dlg->PlayerControl(PC_PLAYPAUSE));

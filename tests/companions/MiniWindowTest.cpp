@@ -36,7 +36,7 @@ protected:
         return rect;
     }
     void DoubleClickMain(int x, int y) {
-        ::SendMessageA(dlg->m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessageA(dlg->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
     }
     void RightClickMini() { ::SendMessageA(mini, WM_RBUTTONUP, 0, MAKELPARAM(35, 50)); }
 
@@ -76,19 +76,19 @@ TEST_F(MiniWindow, ADoubleClickShrinksAndTheMiniWindowBringsThePlayerBackWhereIt
     EXPECT_FALSE(::IsWindowVisible(mini)); // hidden until the first shrink
     DoubleClickMain(200, 180);             // on the figure, outside the buttons
     ASSERT_TRUE(IsShrunk(*dlg));
-    const RECT main = Rect(dlg->m_hWnd), small = Rect(mini);
+    const RECT main = Rect(dlg->Hwnd()), small = Rect(mini);
     EXPECT_EQ(main.right, small.right); // the bottom-right corners meet
     EXPECT_EQ(main.bottom, small.bottom);
     EXPECT_EQ(70, small.right - small.left); // the figure's bitmap, whatever the font
     EXPECT_EQ(100, small.bottom - small.top);
     ::SetWindowPos(mini, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // dragged away
     RestoreFromMini();
-    EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(dlg->Hwnd()));
     EXPECT_FALSE(::IsWindowVisible(mini));
-    EXPECT_EQ(300, Rect(dlg->m_hWnd).left); // at its own old place
-    EXPECT_EQ(200, Rect(dlg->m_hWnd).top);
+    EXPECT_EQ(300, Rect(dlg->Hwnd()).left); // at its own old place
+    EXPECT_EQ(200, Rect(dlg->Hwnd()).top);
     DoubleClickMain(200, 180); // each shrink places the mini window again
-    EXPECT_EQ(Rect(dlg->m_hWnd).right, Rect(mini).right);
+    EXPECT_EQ(Rect(dlg->Hwnd()).right, Rect(mini).right);
     RestoreFromMini();
 }
 
@@ -99,13 +99,13 @@ TEST_F(MiniWindow, TheTimerShrinksAfterMoreThanThreeIdleMinutes) {
     CPopupMenuScript menu;
     menu.Then(ID_AUTOSHRINK);
     s_now = start;
-    ::SendMessageA(dlg->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    ::SendMessageA(dlg->Hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
     TickAt(*dlg, start + 180);
     EXPECT_FALSE(IsShrunk(*dlg));
     TickAt(*dlg, start + 181);
     EXPECT_TRUE(IsShrunk(*dlg));
-    EXPECT_EQ(Rect(dlg->m_hWnd).right, Rect(mini).right);
-    EXPECT_EQ(Rect(dlg->m_hWnd).bottom, Rect(mini).bottom);
+    EXPECT_EQ(Rect(dlg->Hwnd()).right, Rect(mini).right);
+    EXPECT_EQ(Rect(dlg->Hwnd()).bottom, Rect(mini).bottom);
     TickAt(*dlg, start + 5000); // shrunk: nothing more
     EXPECT_TRUE(IsShrunk(*dlg));
     RestoreFromMini();
@@ -132,11 +132,11 @@ TEST_F(MiniWindow, ItsMenuIsTheMainWindowsAndSavesThroughIt) {
     EXPECT_FALSE(ExStyle(mini) & WS_EX_APPWINDOW); // no taskbar button
     EXPECT_TRUE(ExStyle(mini) & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(::IsWindowVisible(mini));
-    EXPECT_FALSE(ExStyle(dlg->m_hWnd) & WS_EX_TOPMOST);
+    EXPECT_FALSE(ExStyle(dlg->Hwnd()) & WS_EX_TOPMOST);
     EXPECT_EQ("0", IniValue("DLGMTOP")); // not saved from here
     RestoreFromMini();
-    EXPECT_TRUE(ExStyle(dlg->m_hWnd) & WS_EX_TOPMOST);
-    EXPECT_FALSE(ExStyle(dlg->m_hWnd) & WS_EX_APPWINDOW);
+    EXPECT_TRUE(ExStyle(dlg->Hwnd()) & WS_EX_TOPMOST);
+    EXPECT_FALSE(ExStyle(dlg->Hwnd()) & WS_EX_APPWINDOW);
 }
 
 } // namespace

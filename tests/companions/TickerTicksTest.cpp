@@ -5,6 +5,7 @@
 // reported apart.
 #include "companions/TickerDlg.h"
 #include "playlist/Playlist.h"
+#include "res/resource.h"
 #include "tests/companions/TickerPixels.h"
 #include "tests/support/IniFileFake.h"
 #include "tests/support/ResourceCounts.h"
@@ -13,6 +14,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <memory>
 
 namespace {
 std::atomic<long> g_allocations{0};
@@ -43,35 +45,35 @@ TEST(TickerTicks, AThousandTicksCreateAndAllocateNothing) {
     int index = 0;
     ASSERT_TRUE(playlist.Add(&index, entry));
     auto open = [&playlist] {
-        auto* ticker = new CTickerDlg([] { return g_now; });
-        ticker->m_pPlaylist = &playlist;
-        EXPECT_TRUE(ticker->CreateHidden());
-        ::ShowWindow(ticker->m_hWnd, SW_SHOWNA);
-        ticker->m_bShown = TRUE;
+        auto ticker = std::make_unique<CTickerDlg>([] { return g_now; });
+        EXPECT_TRUE(ticker->Create(IDD_TICKER, nullptr));
+        ::ShowWindow(ticker->Hwnd(), SW_SHOWNA);
+        ticker->ShowCurrent(playlist.Current(), 0, true);
         return ticker;
     };
     open()->DestroyWindow(); // a first one warms what Wine keeps for later
     const int gdiBefore = CountGdiObjects();
     ASSERT_GT(gdiBefore, 0) << "GDI objects cannot be counted here";
-    CTickerDlg* ticker = open();
-    const CPixels first = BandOf(TickerPixels(ticker->m_hWnd));
+    std::unique_ptr<CTickerDlg> ticker = open();
+    const CPixels first = BandOf(TickerPixels(ticker->Hwnd()));
     g_now += 5; // past the pause: every tick moves the line
     for (int i = 0; i < 5; ++i)
-        ::SendMessageA(ticker->m_hWnd, WM_TIMER, 1, 0);
+        ::SendMessageA(ticker->Hwnd(), WM_TIMER, 1, 0);
 
     const int gdi = CountGdiObjects();
     const long allocations = g_allocations;
     ASSERT_GT(allocations, 0) << "the allocators are not wrapped: nothing would be counted";
     const long long heap = ProcessHeapBytesInUse();
     for (int i = 0; i < 1000; ++i)
-        ::SendMessageA(ticker->m_hWnd, WM_TIMER, 1, 0);
+        ::SendMessageA(ticker->Hwnd(), WM_TIMER, 1, 0);
     EXPECT_EQ(0, g_allocations - allocations);
     EXPECT_EQ(gdi, CountGdiObjects());
     std::printf("process heap over 1000 ticks (Wine's own): %+lld bytes\n",
                 ProcessHeapBytesInUse() - heap);
-    EXPECT_NE(first.rgb, BandOf(TickerPixels(ticker->m_hWnd)).rgb); // it did move
+    EXPECT_NE(first.rgb, BandOf(TickerPixels(ticker->Hwnd())).rgb); // it did move
 
-    ticker->DestroyWindow(); // and deleted itself
+    ticker->DestroyWindow();
+    ticker.reset();
     // What the system keeps of the one show of a shaped window is not ours.
     EXPECT_EQ(gdiBefore + GdiObjectsKeptPerShapedShow(), CountGdiObjects());
 }

@@ -44,8 +44,8 @@ protected:
     // The ticker's key; the scroll timer runs exactly while the ticker is shown, and is stopped
     // here at once: the test ticks.
     void ClickTickerKey() {
-        ::SendMessageA(dlg->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
-        ::SendMessageA(dlg->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
+        ::SendMessageA(dlg->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
+        ::SendMessageA(dlg->Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
         ::UpdateWindow(ticker);
         EXPECT_EQ(::IsWindowVisible(ticker) != FALSE, ::KillTimer(ticker, 1) != FALSE);
     }
@@ -53,7 +53,11 @@ protected:
         for (int i = 0; i < times; ++i)
             ::SendMessageA(ticker, WM_TIMER, 1, 0);
     }
-    void Tell(int elapsedSec) { ::SendMessageA(ticker, WM_PLAYLIST_CURRENT, 0, elapsedSec); }
+    // The library's notification of the elapsed seconds, as it reaches the ticker.
+    void Tell(int elapsedSec) {
+        decoder.Notify(1, elapsedSec);
+        PumpMessages();
+    }
     CPixels Band() const { return BandOf(TickerPixels(ticker)); }
     std::string Digits() const { return DigitsShown(TickerPixels(ticker)); }
     POINT At() const {
@@ -118,21 +122,21 @@ TEST_F(Ticker, ShowsEachEntrysDigitsAndLineAndMovesOnlyWhatIsTooWide) {
     EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb);
     Tell(3599);
     EXPECT_EQ("001059:59", Digits());
-    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 1, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_PLAYLIST_PLAY, 1, 0);
     EXPECT_EQ("002000:00", Digits());
     EXPECT_EQ(BandShowing("　：　").rgb, Band().rgb);
 
     // 210 pixels stand still, long past the pause; 211 move.
-    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 2, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_PLAYLIST_PLAY, 2, 0);
     s_now += 5;
     Tick(2);
     EXPECT_EQ(BandShowing("　：　" + fits).rgb, Band().rgb);
-    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 3, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_PLAYLIST_PLAY, 3, 0);
     s_now += 5;
     Tick(2);
     EXPECT_EQ(BandShowing("　：　" + wider, 2).rgb, Band().rgb);
 
-    ::SendMessageA(dlg->m_hWnd, WM_PLAYLIST_PLAY, 4, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_PLAYLIST_PLAY, 4, 0);
     EXPECT_EQ(BandShowing(longTag).rgb, Band().rgb);
     // Enter and Escape do not close it.
     ::SendMessageA(ticker, WM_COMMAND, IDCANCEL, 0);
@@ -180,21 +184,21 @@ TEST_F(Ticker, StandsAboveThePlayerFollowsItAndHearsItOnlyWhenOn) {
     EXPECT_EQ("001000:00", Digits());
     EXPECT_EQ(200, At().x);
     EXPECT_EQ(100, At().y);
-    EXPECT_EQ(dlg->m_hWnd, ::GetActiveWindow()); // the player keeps the keyboard
+    EXPECT_EQ(dlg->Hwnd(), ::GetActiveWindow()); // the player keeps the keyboard
     CPopupMenuScript menu;
     menu.Then(ID_TOPMOST); // the player on top: the ticker goes on top with it
-    ::SendMessageA(dlg->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
-    ::SetWindowPos(dlg->m_hWnd, nullptr, 300, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SendMessageA(dlg->Hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    ::SetWindowPos(dlg->Hwnd(), nullptr, 300, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PumpMessages(); // the ticker follows in the window order once the change is over
     EXPECT_EQ(300, At().x);
     EXPECT_EQ(210, At().y);
     EXPECT_TRUE(::GetWindowLongPtrA(ticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(::GetWindowLongPtrA(dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongPtrA(dlg->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     menu.Then(ID_TOPMOST); // and off again, with it
-    ::SendMessageA(dlg->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    ::SendMessageA(dlg->Hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
     PumpMessages();
     EXPECT_FALSE(::GetWindowLongPtrA(ticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(ticker, ::GetWindow(dlg->m_hWnd, GW_HWNDNEXT)); // right behind the player
+    EXPECT_EQ(ticker, ::GetWindow(dlg->Hwnd(), GW_HWNDNEXT)); // right behind the player
     decoder.Notify(1, 75);
     PumpMessages();
     EXPECT_EQ("001001:15", Digits());
@@ -203,14 +207,14 @@ TEST_F(Ticker, StandsAboveThePlayerFollowsItAndHearsItOnlyWhenOn) {
 
     // Hidden with the player and shown again when it comes back, still switched on.
     ::ShowWindow(ticker, SW_HIDE);
-    ::SendMessageA(dlg->m_hWnd, WM_MINI_RESTORE, 0, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_MINI_RESTORE, 0, 0);
     EXPECT_TRUE(::IsWindowVisible(ticker));
     // Off, it stays where it was while the player moves.
     ClickTickerKey();
     EXPECT_FALSE(::IsWindowVisible(ticker));
-    ::SetWindowPos(dlg->m_hWnd, nullptr, 50, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SetWindowPos(dlg->Hwnd(), nullptr, 50, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     EXPECT_EQ(300, At().x);
-    ::SendMessageA(dlg->m_hWnd, WM_MINI_RESTORE, 0, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_MINI_RESTORE, 0, 0);
     EXPECT_FALSE(::IsWindowVisible(ticker));
 }
 

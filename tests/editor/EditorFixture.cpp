@@ -18,7 +18,7 @@ BOOL CALLBACK MatchEditor(HWND hwnd, LPARAM found) {
 
 EditorTest::~EditorTest() {
     SetFileDialogHandler(nullptr);
-    if (player && player->m_hWnd) player->DestroyWindow();
+    if (player && player->Hwnd()) player->DestroyWindow();
 }
 
 std::string EditorTest::Track(const std::string& name, const std::string& title,
@@ -62,8 +62,8 @@ void EditorTest::OpenEditor() {
 }
 
 void EditorTest::ClickPlaylistButton() {
-    ::SendMessageA(player->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(51, 149));
-    ::SendMessageA(player->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(51, 149));
+    ::SendMessageA(player->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(51, 149));
+    ::SendMessageA(player->Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(51, 149));
 }
 
 HWND EditorTest::Editor() const {
@@ -106,7 +106,7 @@ std::vector<bool> EditorTest::Selected() const {
 }
 
 const CPlaylist& EditorTest::Playlist() const {
-    return *dynamic_cast<CPlaylistDlg*>(fw::CDialog::FromHandle(Editor()))->m_pPlaylist;
+    return dynamic_cast<CPlaylistDlg*>(fw::CDialog::FromHandle(Editor()))->Playlist();
 }
 
 std::vector<std::string> EditorTest::Entries() const {

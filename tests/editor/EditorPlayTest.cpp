@@ -111,11 +111,11 @@ TEST_F(EditorPlay, TheTickerShowsTheDeletedEntryWhileItPlaysOn) {
     const Strings p = WriteList(4);
     OpenEditor();
     PlayRow(1);
-    ::SetWindowPos(player->m_hWnd, nullptr, 100, 150, 0, 0, // room above it for the ticker
+    ::SetWindowPos(player->Hwnd(), nullptr, 100, 150, 0, 0, // room above it for the ticker
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The ticker's key on the player, pressed and released.
-    ::SendMessageA(player->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
-    ::SendMessageA(player->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
+    ::SendMessageA(player->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 165));
+    ::SendMessageA(player->Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(30, 165));
     HWND ticker = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), MatchTicker, reinterpret_cast<LPARAM>(&ticker));
     ASSERT_NE(nullptr, ticker);
@@ -187,7 +187,7 @@ TEST_F(EditorPlay, FilesDroppedOnThePlayerAppearAsRowsAndTheFirstIsMarked) {
     WriteList(2);
     OpenEditor();
     const std::string dropped = Track("dropped.mp3", "落とした曲");
-    ::SendMessageA(player->m_hWnd, WM_DROPFILES,
+    ::SendMessageA(player->Hwnd(), WM_DROPFILES,
                    reinterpret_cast<WPARAM>(MakeDrop({dropped, Track("second.mp3")})), 0);
     ASSERT_EQ((Strings{"0.mp3", "1.mp3", "dropped.mp3", "second.mp3"}), Column(0));
     EXPECT_EQ("落とした曲", Column(1)[2]);

@@ -9,10 +9,12 @@
 #include <cstring>
 #include <new>
 
+constexpr UINT WM_DELETE_ME = WM_APP + 7;
+template <> struct fw::Crack<WM_DELETE_ME> : fw::CrackNothing {}; // void OnDeleteMe()
+
 namespace {
 
 constexpr unsigned char kFreedPattern = 0xA5;
-constexpr UINT WM_DELETE_ME = WM_APP + 7;
 
 // A dialog whose memory, once deleted, is filled with a pattern and kept, so that a write into
 // it afterwards shows.
@@ -32,7 +34,7 @@ public:
 protected:
     const fw::MessageTable& GetMessageTable() const override {
         static const fw::MessageEntry messages[] = {
-            {WM_DELETE_ME, &fw::RoutePrivate<&CSelfDeletingDlg::OnDeleteMe>},
+            {WM_DELETE_ME, &fw::Route<WM_DELETE_ME, &CSelfDeletingDlg::OnDeleteMe>},
         };
         static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr,
                                                0};
@@ -40,13 +42,12 @@ protected:
     }
     // Escape: deleted from a message nested inside this one, as a close request to the owner
     // would delete it.
-    void OnCancel() override { ::SendMessageA(m_hWnd, WM_DELETE_ME, 0, 0); }
+    void OnCancel() override { ::SendMessageA(Hwnd(), WM_DELETE_ME, 0, 0); }
 
 private:
-    LRESULT OnDeleteMe(WPARAM, LPARAM) {
+    void OnDeleteMe() {
         DestroyWindow();
         delete this;
-        return 0;
     }
 };
 void* CSelfDeletingDlg::s_freed = nullptr;
@@ -55,7 +56,7 @@ size_t CSelfDeletingDlg::s_freedSize = 0;
 TEST(DialogDeletion, NothingTouchesADialogDeletedInsideItsOwnHandler) {
     auto* dlg = new CSelfDeletingDlg;
     ASSERT_TRUE(dlg->Create(IDD_PLAYER, nullptr));
-    HWND hwnd = dlg->m_hWnd;
+    HWND hwnd = dlg->Hwnd();
     ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_FALSE(::IsWindow(hwnd));
     ASSERT_EQ(static_cast<void*>(dlg), CSelfDeletingDlg::s_freed);

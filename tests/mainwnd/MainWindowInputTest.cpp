@@ -22,9 +22,9 @@ class MainWindowInput : public PlayerDlgTest {
 protected:
     void SetUp() override { dlg = OpenDlg(); }
     void TearDown() override {
-        if (dlg->m_hWnd) dlg->DestroyWindow();
+        if (dlg->Hwnd()) dlg->DestroyWindow();
     }
-    HWND Wnd() const { return dlg->m_hWnd; }
+    HWND Wnd() const { return dlg->Hwnd(); }
     void Press(int x, int y) { ::SendMessageA(Wnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y)); }
     void Release(int x, int y) { ::SendMessageA(Wnd(), WM_LBUTTONUP, 0, At(x, y)); }
     void Click(int x, int y) {

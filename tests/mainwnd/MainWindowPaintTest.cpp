@@ -135,10 +135,10 @@ protected:
     }
     void TearDown() override { dlg->DestroyWindow(); }
     CPixels Shown() const {
-        ::UpdateWindow(dlg->m_hWnd); // what is waiting to be painted, as the user would see it
-        HDC windowDC = ::GetDC(dlg->m_hWnd);
+        ::UpdateWindow(dlg->Hwnd()); // what is waiting to be painted, as the user would see it
+        HDC windowDC = ::GetDC(dlg->Hwnd());
         CPixels shown = ReadDC(windowDC, 233, 206);
-        ::ReleaseDC(dlg->m_hWnd, windowDC);
+        ::ReleaseDC(dlg->Hwnd(), windowDC);
         return shown;
     }
     // Pixels of the play key that differ between two pictures; -1 when none was compared.
@@ -179,7 +179,7 @@ TEST_F(MainWindowPaint, UncoveringCopiesTheLastPictureWithoutAskingTheDecoder) {
     EXPECT_GT(PlayKeyDifferences(LoadPixels(IDB_BACK), composed), 0);
     const int asked = decoder.GetStateCalls();
     decoder.Stop(); // a change that only a new composition would show
-    ::RedrawWindow(dlg->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    ::RedrawWindow(dlg->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(asked, decoder.GetStateCalls());
     EXPECT_EQ(0, PlayKeyDifferences(composed, Shown()));
 }

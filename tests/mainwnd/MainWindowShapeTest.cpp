@@ -18,7 +18,7 @@ protected:
         skin.BuildRegions(::GetModuleHandleA(nullptr));
         dlg = OpenDlg();
         windowRgn = ::CreateRectRgn(0, 0, 0, 0);
-        ASSERT_NE(ERROR, ::GetWindowRgn(dlg->m_hWnd, windowRgn));
+        ASSERT_NE(ERROR, ::GetWindowRgn(dlg->Hwnd(), windowRgn));
     }
     void TearDown() override {
         ::DeleteObject(windowRgn);
@@ -110,15 +110,15 @@ TEST_F(MainWindowShape, SkinBitmapsAreLoaded) {
     }
     // The window takes the skin's size.
     RECT rect;
-    ::GetWindowRect(dlg->m_hWnd, &rect);
+    ::GetWindowRect(dlg->Hwnd(), &rect);
     EXPECT_EQ(233, rect.right - rect.left);
     EXPECT_EQ(206, rect.bottom - rect.top);
     // The program's icon (a shared resource: the same handle each time it is loaded).
     HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     EXPECT_NE(nullptr, icon);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(icon), ::SendMessageA(dlg->m_hWnd, WM_QUERYDRAGICON, 0, 0));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon), ::SendMessageA(dlg->Hwnd(), WM_QUERYDRAGICON, 0, 0));
     EXPECT_EQ(reinterpret_cast<LRESULT>(icon),
-              ::SendMessageA(dlg->m_hWnd, WM_GETICON, ICON_BIG, 0));
+              ::SendMessageA(dlg->Hwnd(), WM_GETICON, ICON_BIG, 0));
 }
 
 } // namespace

@@ -12,5 +12,5 @@ struct CControllerRig {
     CIniFileFake ini;
     CPlaylist playlist{ini};
     CFakePlayerView view;
-    CPlayerController controller{decoder, playlist, view};
+    CPlayerController controller{decoder, playlist, view, view};
 };

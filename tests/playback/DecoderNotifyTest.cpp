@@ -82,7 +82,7 @@ TEST_F(DecoderNotify, AnEndQueuedBeforeADropCannotSkipTheDroppedTrack) {
     const std::string dropped = folder / "new.mp3";
     decoder.fileInfo[dropped] = CFileInfo{"t", "a", 10};
     EndOfTrackJustBeforeTheTrackChanges();
-    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped})), 0);
+    ::SendMessageA(dlg->Hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped})), 0);
     ASSERT_EQ(dropped, decoder.OpenPath());
     PumpMessages();
     EXPECT_EQ(dropped, decoder.OpenPath());
@@ -143,9 +143,9 @@ TEST_F(DecoderNotify, ADeviceThatFailsWhilePlayingShowsStopped) {
     const uint32_t idle = ReadBitmap(back).At(60, 70); // on the play key
     ::DeleteObject(back);
     auto playKey = [this] {
-        HDC dc = ::GetDC(dlg->m_hWnd);
+        HDC dc = ::GetDC(dlg->Hwnd());
         const uint32_t shown = ReadDC(dc, 233, 206).At(60, 70);
-        ::ReleaseDC(dlg->m_hWnd, dc);
+        ::ReleaseDC(dlg->Hwnd(), dc);
         return shown;
     };
     ASSERT_NE(idle, playKey()); // lit while it plays
@@ -187,7 +187,7 @@ TEST_F(DecoderNotify, MissingFilePromptNamesThePath) {
     decoder.failingOpens.insert("C:\\m\\1.mp3");
     EXPECT_TRUE(dlg->PlayerControl(PC_NEXT));
     ASSERT_EQ(1u, boxes.Shown().size());
-    EXPECT_EQ(dlg->m_hWnd, boxes.Shown()[0].owner);
+    EXPECT_EQ(dlg->Hwnd(), boxes.Shown()[0].owner);
     EXPECT_EQ("ふぁいるのえら～だよ。", boxes.Shown()[0].caption);
     EXPECT_EQ("ふぁいるがみつかんないです。このでーた、消しますか？\n[C:\\m\\1.mp3]",
               boxes.Shown()[0].text);

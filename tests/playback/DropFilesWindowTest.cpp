@@ -4,6 +4,7 @@
 
 #include "framework/AnsiText.h"
 #include "playback/ControlCodes.h"
+#include "res/Messages.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalRun.h"
@@ -36,7 +37,7 @@ protected:
     }
     void IniFileRemove() { ::DeleteFileA(iniPath.c_str()); }
     void Drop(const std::vector<std::string>& paths) {
-        ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+        ::SendMessageA(dlg->Hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
     }
     std::unique_ptr<CPlayerDlg> dlg;
 };
@@ -58,9 +59,9 @@ TEST_F(DropFilesWindow, JapanesePathsArriveWholeAndTheFirstPlays) {
     HBITMAP back = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACK));
     const CPixels idle = ReadBitmap(back);
     ::DeleteObject(back);
-    HDC windowDC = ::GetDC(dlg->m_hWnd);
+    HDC windowDC = ::GetDC(dlg->Hwnd());
     EXPECT_NE(idle.At(60, 70), ReadDC(windowDC, 233, 206).At(60, 70));
-    ::ReleaseDC(dlg->m_hWnd, windowDC);
+    ::ReleaseDC(dlg->Hwnd(), windowDC);
     dlg->DestroyWindow();
 }
 
@@ -87,7 +88,7 @@ TEST_F(DropFilesWindow, NamesWithoutAnExactFormAreNeverTakenByBestFit) {
     Readable("cafe.mp3");
     Readable("a\\b.mp3");
     const std::wstring base = ShellFolder();
-    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES,
+    ::SendMessageA(dlg->Hwnd(), WM_DROPFILES,
                    reinterpret_cast<WPARAM>(MakeDropW({base + L"café.mp3", base + L"a¥b.mp3"})), 0);
     ASSERT_EQ(2u, boxes.Shown().size());
     for (const CShownMessageBox& box : boxes.Shown()) // no such files, so no short names either
@@ -112,7 +113,7 @@ TEST_F(DropFilesWindow, NamesOutsideTheCodePageAreReachedByTheirShortNames) {
         decoder.fileInfo[ansi] = CFileInfo{"t", "a", 3};
     }
     dlg = OpenDlg();
-    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropW(names)), 0);
+    ::SendMessageA(dlg->Hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropW(names)), 0);
     EXPECT_EQ("2", IniValue("REGNUM"));
     EXPECT_EQ(shortPaths[0], IniValue("FILENAME0000"));
     EXPECT_EQ(shortPaths[1], IniValue("FILENAME0001"));
@@ -128,7 +129,7 @@ TEST_F(DropFilesWindow, NamesOutsideTheCodePageAreReachedByTheirShortNames) {
     CMessageBoxScript boxes;
     boxes.Then(IDOK);
     dlg = OpenDlg();
-    ::SendMessageA(dlg->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropW({names[0]})), 0);
+    ::SendMessageA(dlg->Hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropW({names[0]})), 0);
     fw::SetShortPathFunction(system);
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ("このふぁいるのなまえはむずかしくてよめないよ。ごめんね。", boxes.Shown()[0].text);
@@ -174,7 +175,7 @@ TEST_F(DropFilesWindow, CommandLineFilesAreTakenOnceTheWindowIsUp) {
     EXPECT_EQ(path, decoder.OpenPath());
     // Taken once: a second request finds nothing left to take.
     decoder.ClearCalls();
-    ::SendMessageA(dlg->m_hWnd, WM_OPEN_STARTUP_FILES, 0, 0);
+    ::SendMessageA(dlg->Hwnd(), WM_OPEN_STARTUP_FILES, 0, 0);
     EXPECT_TRUE(decoder.Calls().empty());
     dlg->DestroyWindow();
 }

@@ -1,4 +1,5 @@
-// Records what the player controller asks of the windows.
+// Records what the player controller asks of the windows, and when it tells the notifications'
+// queue that the track changes.
 #pragma once
 
 #include "playback/PlayerView.h"
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct CFakePlayerView : IPlayerView {
+struct CFakePlayerView : IPlayerView, INotificationQueue {
     struct TickerCall {
         int index, code, elapsedSec;
         bool forceRefresh;
@@ -22,12 +23,13 @@ struct CFakePlayerView : IPlayerView {
     void ShowOpenError() override { ++openErrors; }
     void ShowNoSoundDevice() override { ++noSoundMessages; }
     void ShowUnusableName() override { ++unusableNames; }
-    void TellTicker(int index, int code, int elapsedSec, bool forceRefresh) override {
-        ticker.push_back({index, code, elapsedSec, forceRefresh});
+    void TellTicker(const CCurrentEntry& current, int code, int elapsedSec,
+                    bool forceRefresh) override {
+        ticker.push_back({current.nIndex, code, elapsedSec, forceRefresh});
     }
     void TellEditor(int index, int oldIndex) override { editor.push_back({index, oldIndex}); }
     void PlaylistChanged() override { ++playlistChanges; }
-    void RedrawSkin() override { ++redraws; }
+    void RedrawSkin(int) override { ++redraws; }
     void TrackChanging() override { ++trackChanges; }
 
     bool NothingTold() const { return ticker.empty() && editor.empty() && redraws == 0; }

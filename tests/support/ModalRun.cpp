@@ -15,7 +15,7 @@ void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR, DWORD) {
     ::KillTimer(nullptr, t_pending.timer);
     auto script = std::move(t_pending.script);
     t_pending.script = nullptr;
-    if (script && t_pending.dlg->m_hWnd) script(t_pending.dlg->m_hWnd);
+    if (script && t_pending.dlg->Hwnd()) script(t_pending.dlg->Hwnd());
 }
 
 } // namespace

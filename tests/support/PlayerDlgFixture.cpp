@@ -46,7 +46,7 @@ HMENU PlayerDlgTest::PopupMenuOf(const CPlayerDlg& dlg) {
             shown = menu;
             return 0;
         });
-    ::SendMessageA(dlg.m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
+    ::SendMessageA(dlg.Hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(200, 100));
     fw::SetPopupMenuHandler(std::move(previous));
     return shown;
 }
@@ -73,12 +73,12 @@ HWND PlayerDlgTest::MiniWindow() {
 }
 
 bool PlayerDlgTest::IsShrunk(const CPlayerDlg& dlg) {
-    return !::IsWindowVisible(dlg.m_hWnd) && ::IsWindowVisible(MiniWindow());
+    return !::IsWindowVisible(dlg.Hwnd()) && ::IsWindowVisible(MiniWindow());
 }
 
 void PlayerDlgTest::TickAt(const CPlayerDlg& dlg, time_t t) {
     s_now = t;
-    ::SendMessageA(dlg.m_hWnd, WM_TIMER, 1, 0);
+    ::SendMessageA(dlg.Hwnd(), WM_TIMER, 1, 0);
 }
 
 void PlayerDlgTest::RestoreFromMini() {
@@ -87,7 +87,7 @@ void PlayerDlgTest::RestoreFromMini() {
 
 bool PlayerDlgTest::LastActionWas(const CPlayerDlg& dlg, time_t t) {
     TickAt(dlg, t + 180);
-    const bool stillUp = ::IsWindowVisible(dlg.m_hWnd) != FALSE;
+    const bool stillUp = ::IsWindowVisible(dlg.Hwnd()) != FALSE;
     TickAt(dlg, t + 181);
     const bool shrunk = IsShrunk(dlg);
     if (shrunk) RestoreFromMini();

@@ -112,8 +112,8 @@ int Measure(int runs, int entries, const std::string& folder) {
     std::vector<double> opens;
     for (int run = 0; run < runs; ++run) {
         const double start = Milliseconds();
-        ::PostMessageA(player->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, onPlaylistKey);
-        ::PostMessageA(player->m_hWnd, WM_LBUTTONUP, 0, onPlaylistKey);
+        ::PostMessageA(player->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, onPlaylistKey);
+        ::PostMessageA(player->Hwnd(), WM_LBUTTONUP, 0, onPlaylistKey);
         RunUntilIdle();
         opens.push_back(Milliseconds() - start);
         HWND editor = FindEditor();

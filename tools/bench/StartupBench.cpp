@@ -31,6 +31,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -180,11 +181,11 @@ int TimeTicker(int runs) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         const double start = Seconds();
-        auto* ticker = new CTickerDlg();
-        ticker->m_pPlaylist = &playlist;
-        if (!ticker->CreateHidden()) return 1;
+        auto ticker = std::make_unique<CTickerDlg>();
+        if (!ticker->Create(IDD_TICKER, nullptr)) return 1;
+        ticker->ShowCurrent(playlist.Current(), 0, true);
         times.push_back(1000 * (Seconds() - start));
-        ticker->DestroyWindow(); // deletes itself
+        ticker->DestroyWindow();
     }
     ::DestroyWindow(main);
     std::printf("ticker_first_ms %.2f\n", times.front());

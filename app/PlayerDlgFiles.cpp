@@ -1,11 +1,15 @@
-// What reaches the player from outside its own windows: files handed over by later starts of the
-// player (one player per INI file), and the keyboard's media keys.
+// Files that reach the player: dropped on the main window, given on the command line, or handed
+// over by later starts of the player (one player per INI file). Each batch is one drop.
 #include "app/PlayerDlg.h"
 
 #include "app/HandOverMessage.h"
+#include "framework/AnsiText.h"
 #include "framework/ModalLoop.h"
 #include "playback/PlayerController.h"
-#include "res/resource.h"
+
+#include <shellapi.h>
+
+#include <vector>
 
 namespace {
 
@@ -15,19 +19,31 @@ constexpr UINT kHandOverQuietMs = 300;
 // Files wait no longer than this for the hand-offs to fall quiet.
 constexpr DWORD kHandOverLongestWaitMs = 2000;
 
-struct MediaKey {
-    int id;
-    UINT virtualKey;
-    UINT command; // the popup menu's command that the key stands for
-};
-const MediaKey kMediaKeys[] = {
-    {1, VK_MEDIA_PLAY_PAUSE, ID_PLAYPAUSE},
-    {2, VK_MEDIA_STOP, ID_STOP},
-    {3, VK_MEDIA_NEXT_TRACK, ID_NEXTTRACK},
-    {4, VK_MEDIA_PREV_TRACK, ID_PREVTRACK},
-};
-
 } // namespace
+
+void CPlayerDlg::OnDropFiles(HDROP hDropInfo) {
+    // Paths are read one at a time through a buffer of 4096 characters, as UTF-16: the ANSI
+    // form would bring a name over by best fit. One that has no code page 932 form, exact or
+    // short, is passed on empty: the player cannot name that file.
+    std::vector<wchar_t> buffer(4096);
+    std::vector<std::string> paths;
+    const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length =
+            ::DragQueryFileW(hDropInfo, i, buffer.data(), static_cast<UINT>(buffer.size() - 1));
+        std::string& path = paths.emplace_back();
+        if (!fw::ToAnsiPath(std::wstring(buffer.data(), length), &path)) path.clear();
+    }
+    ::DragFinish(hDropInfo);
+    if (m_pController && !paths.empty()) m_pController->AddDroppedFiles(paths);
+}
+
+void CPlayerDlg::OnOpenStartupFiles() {
+    // Taken once: the list is emptied before the drop, which may run message boxes.
+    const std::vector<std::string> files = std::move(m_startupFiles);
+    m_startupFiles.clear();
+    if (m_pController && !files.empty()) m_pController->AddDroppedFiles(files);
+}
 
 BOOL CPlayerDlg::OnCopyData(HWND, COPYDATASTRUCT* data) {
     std::vector<std::string> files;
@@ -45,14 +61,14 @@ BOOL CPlayerDlg::OnCopyData(HWND, COPYDATASTRUCT* data) {
     m_handedOver.insert(m_handedOver.end(), files.begin(), files.end());
     // Restarted by every hand-off, unless the first has waited long enough.
     if (::GetTickCount() - m_nHandOverSince < kHandOverLongestWaitMs)
-        ::SetTimer(m_hWnd, kHandOverTimer, kHandOverQuietMs, nullptr);
+        ::SetTimer(Hwnd(), kHandOverTimer, kHandOverQuietMs, nullptr);
     return TRUE;
 }
 
 void CPlayerDlg::TakeHandedOverFiles() {
     // Never inside a message box or a menu: the drop would run in the middle of what opened it.
     if (fw::IsInModalLoop() || m_bEnding) return; // the timer fires again
-    ::KillTimer(m_hWnd, kHandOverTimer);
+    ::KillTimer(Hwnd(), kHandOverTimer);
     const std::vector<std::string> files = std::move(m_handedOver);
     m_handedOver.clear();
     BringToFront();
@@ -60,24 +76,6 @@ void CPlayerDlg::TakeHandedOverFiles() {
 }
 
 void CPlayerDlg::BringToFront() {
-    HWND visible = m_bShrunk && MiniWindow() ? MiniWindow() : m_hWnd;
+    HWND visible = m_bShrunk && m_mini.Window() ? m_mini.Window() : Hwnd();
     ::SetForegroundWindow(visible);
-}
-
-void CPlayerDlg::RegisterMediaKeys() {
-    // A key that another program registered first stays that program's: the player goes
-    // without it.
-    for (const MediaKey& key : kMediaKeys)
-        ::RegisterHotKey(m_hWnd, key.id, 0, key.virtualKey);
-}
-
-void CPlayerDlg::UnregisterMediaKeys() {
-    for (const MediaKey& key : kMediaKeys)
-        ::UnregisterHotKey(m_hWnd, key.id);
-}
-
-void CPlayerDlg::OnHotKey(int id, UINT, UINT) {
-    for (const MediaKey& key : kMediaKeys) {
-        if (key.id == id) OnMenuCommand(key.command);
-    }
 }
