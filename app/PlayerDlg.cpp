@@ -1,6 +1,6 @@
 // The main window's life cycle: construction, creation, initialisation, painting, the exit and
-// the ordered teardown; the decoder's notifications, what the player controller tells the
-// windows, and the ticker following the main window.
+// the ordered teardown; what the player controller tells the windows, and the ticker following
+// the main window.
 #include "app/PlayerDlg.h"
 
 #include "app/PlayerInstance.h"
@@ -58,7 +58,7 @@ CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
       m_decoder(*env.pDecoder), m_iniFile(*env.pIniFile) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_decoder.Init();
-    // Registered now; the notifications go nowhere until the window exists.
+    // Registered now; the notifications go nowhere until the controller exists.
     m_pNotifier = std::make_unique<CDecoderNotifier>(m_decoder);
 }
 
@@ -67,6 +67,7 @@ CPlayerDlg::~CPlayerDlg() {
     // the same way.
     m_skin.Release();
     m_editor.Close();
+    m_pNotifier->DeliverTo(nullptr);
     m_pController.reset();
     m_pPlaylist.reset();
     m_pNotifier.reset(); // unregisters: the library was released (or never had a window)
@@ -91,7 +92,6 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_MINI_COMMAND, &fw::Route<WM_MINI_COMMAND, &D::OnMiniCommand>},
         {WM_PLAYLIST_CLOSE, &fw::Route<WM_PLAYLIST_CLOSE, &D::OnPlaylistClose>},
         {WM_PLAYLIST_PLAY, &fw::Route<WM_PLAYLIST_PLAY, &D::OnPlaylistPlay>},
-        {WM_DECODER_NOTIFY, &fw::Route<WM_DECODER_NOTIFY, &D::OnDecoderNotify>},
         {WM_OPEN_STARTUP_FILES, &fw::Route<WM_OPEN_STARTUP_FILES, &D::OnOpenStartupFiles>},
         {WM_STACK_TICKER, &fw::Route<WM_STACK_TICKER, &D::OnStackTicker>},
         {WM_ACTIVATE, &fw::Route<WM_ACTIVATE, &D::OnActivate>},
@@ -122,7 +122,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_pPlaylist->Load();
     m_pController = std::make_unique<CPlayerController>(
         m_decoder, *m_pPlaylist, static_cast<IPlayerView&>(*this), *m_pNotifier);
-    m_pNotifier->SetTarget(Hwnd(), m_pController.get());
+    m_pNotifier->DeliverTo(m_pController.get());
 
     // The ticker is told the current entry when it is switched on.
     m_mini.Create(Hwnd(), m_pPopupMenu);
@@ -161,7 +161,7 @@ BOOL CPlayerDlg::DestroyWindow() {
     UnregisterMediaKeys();
     if (Hwnd()) ::KillTimer(Hwnd(), kHandOverTimer);
     // The library goes first: after vbmp3_free no notification can reach what follows.
-    m_pNotifier->SetTarget(nullptr, nullptr);
+    m_pNotifier->DeliverTo(nullptr);
     m_decoder.Stop();
     m_decoder.Close();
     m_decoder.Free();
@@ -230,10 +230,6 @@ void CPlayerDlg::ConfirmExit() {
     EndDialog(IDCANCEL);
     // The window still exists: its position and the menu's check marks can be read.
     SaveWindowSettings();
-}
-
-void CPlayerDlg::OnDecoderNotify(const CPostedNotification& posted) {
-    m_pNotifier->Deliver(posted);
 }
 
 bool CPlayerDlg::AskRemoveMissingFile(const std::string& path) {

@@ -94,7 +94,6 @@ private:
     void OnMiniCommand(UINT id);
     void OnPlaylistClose();
     void OnPlaylistPlay(int index);
-    void OnDecoderNotify(const CPostedNotification& posted);
     void OnOpenStartupFiles();
     void OnStackTicker();
     BOOL OnCopyData(HWND sender, COPYDATASTRUCT* data);

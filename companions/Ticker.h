@@ -47,8 +47,8 @@ private:
 
     CTickerDlg::Clock m_pfnNow;
     fw::COwnedDialog<CTickerDlg> m_dlg;
-    BOOL m_bShown = FALSE;         // switched on by the user; not kept between runs
-    bool m_bStacking = false;      // standing behind raises the player, whose notices must not
-                                   // ask for it again
-    bool m_bStackPosted = false;   // WM_STACK_TICKER is on its way
+    BOOL m_bShown = FALSE;       // switched on by the user; not kept between runs
+    bool m_bStacking = false;    // standing behind raises the player, whose notices must not
+                                 // ask for it again
+    bool m_bStackPosted = false; // WM_STACK_TICKER is on its way
 };

@@ -1,9 +1,14 @@
 #include "playback/DecoderNotifier.h"
 
+#include "framework/FatalError.h"
 #include "playback/PlayerController.h"
 
 namespace {
+
+constexpr UINT WM_DECODER_NOTIFY = WM_APP + 1;
+constexpr char kWindowClass[] = "VizuRE3.DecoderNotifier";
 constexpr std::uint32_t kGenerationMask = 0xFFFFFF;
+
 } // namespace
 
 CDecoderNotifier::CDecoderNotifier(IDecoder& decoder) : m_decoder(decoder) {
@@ -12,15 +17,32 @@ CDecoderNotifier::CDecoderNotifier(IDecoder& decoder) : m_decoder(decoder) {
 
 CDecoderNotifier::~CDecoderNotifier() {
     m_decoder.SetCallback(nullptr, nullptr);
+    DeliverTo(nullptr);
 }
 
 bool CDecoderNotifier::Receive(void* self, int code, int value) {
     return static_cast<CDecoderNotifier*>(self)->Forward(code, value);
 }
 
-void CDecoderNotifier::SetTarget(HWND target, CPlayerController* controller) {
+bool CDecoderNotifier::DeliverTo(CPlayerController* controller) {
+    m_target.store(nullptr);
+    m_window.reset(); // what it still had queued goes with it
     m_pController = controller;
-    m_target.store(target);
+    if (!controller) return true;
+    static const ATOM windowClass = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &CDecoderNotifier::WindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = kWindowClass;
+        return ::RegisterClassA(&wc);
+    }();
+    if (!windowClass) return false;
+    m_window.reset(::CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     ::GetModuleHandleA(nullptr), nullptr));
+    if (!m_window) return false;
+    ::SetWindowLongPtrA(m_window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_target.store(m_window.get());
+    return true;
 }
 
 void CDecoderNotifier::TrackChanging() {
@@ -30,20 +52,28 @@ void CDecoderNotifier::TrackChanging() {
 bool CDecoderNotifier::Forward(int code, int value) {
     const HWND target = m_target.load();
     if (!target) return false;
-    const WPARAM packed = PackWithCode(m_generation.load() & kGenerationMask, code);
+    // The notification's code in the low 8 bits, the generation above.
+    const WPARAM packed = (static_cast<WPARAM>(m_generation.load() & kGenerationMask) << 8) |
+                          (static_cast<std::uint32_t>(code) & 0xFF);
     return ::PostMessageA(target, WM_DECODER_NOTIFY, packed, static_cast<LPARAM>(value)) != FALSE;
 }
 
-bool CDecoderNotifier::Unpack(const CPostedNotification& posted, int* pCode, int* pValue) const {
-    const std::uint32_t generation =
-        static_cast<std::uint32_t>(posted.packed >> 8) & kGenerationMask;
-    if (generation != (m_generation.load() & kGenerationMask)) return false;
-    *pCode = static_cast<int>(posted.packed & 0xFF);
-    *pValue = static_cast<int>(posted.value);
-    return true;
+LRESULT CALLBACK CDecoderNotifier::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    if (message != WM_DECODER_NOTIFY) return ::DefWindowProcA(window, message, wParam, lParam);
+    // Nothing unwinds into the system's frames: the program ends rather than go on half done.
+    try {
+        const auto* self =
+            reinterpret_cast<const CDecoderNotifier*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self) self->Deliver(wParam, lParam);
+    } catch (...) {
+        fw::EndAfterFatalError();
+    }
+    return 0;
 }
 
-void CDecoderNotifier::Deliver(const CPostedNotification& posted) const {
-    int code = 0, value = 0;
-    if (m_pController && Unpack(posted, &code, &value)) m_pController->OnDecoderNotify(code, value);
+void CDecoderNotifier::Deliver(WPARAM packed, LPARAM value) const {
+    const std::uint32_t generation = static_cast<std::uint32_t>(packed >> 8) & kGenerationMask;
+    if (!m_pController || generation != (m_generation.load() & kGenerationMask)) return;
+    m_pController->OnDecoderNotify(static_cast<int>(packed & 0xFF), static_cast<int>(value));
 }

@@ -24,13 +24,18 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     // The message boxes above ran message loops, in which the player may have removed entries
     // (a missing file at the end of a track): find the new entries again by their paths.
     int firstAdded = -1;
-    for (size_t i = 0; i < added.size() && firstAdded == -1; ++i)
-        firstAdded = m_playlist.FindPath(added[i]);
-    CTrackEntry first;
-    if (firstAdded == -1 || !m_playlist.GetAt(firstAdded, &first)) return;
+    const std::string* first = nullptr;
+    for (const std::string& path : added) {
+        firstAdded = m_playlist.FindPath(path);
+        if (firstAdded != -1) {
+            first = &path;
+            break;
+        }
+    }
+    if (!first) return;
     m_playlist.SetCurrentIndex(firstAdded);
     // A file that reads as MP3 but cannot be played simply does not play, without a message.
-    const bool opened = m_decoder.Open(first.m_strPath);
+    const bool opened = m_decoder.Open(*first);
     if (opened) {
         m_decoder.StopCallback();
         m_bTrackOpen = m_decoder.Play();
