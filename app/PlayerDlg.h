@@ -20,6 +20,7 @@
 #include <windows.h>
 
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,12 +36,14 @@ struct CPlayerCommand;
 
 // What the main window takes from outside the window system; tests substitute fakes.
 struct CPlayerEnvironment {
-    IDecoder* pDecoder = nullptr;     // the decoder library; not owned
-    fw::IIniFile* pIniFile = nullptr; // operations on the INI file; not owned
-    time_t (*pfnNow)() = nullptr;     // the clock in whole seconds
+    IDecoder* pDecoder = nullptr; // the decoder library; not owned
+    // Makes the INI file's one owner, bound to the path of SetIniPath; the window calls it once
+    // as it initialises and keeps what it makes.
+    std::function<std::unique_ptr<fw::IIniFile>(const std::string& path)> openIniFile;
+    time_t (*pfnNow)() = nullptr; // the clock in whole seconds
 };
 
-// The real library, the private-profile functions and the C library's clock.
+// The real library, the INI file on disk and the C library's clock.
 CPlayerEnvironment DefaultPlayerEnvironment();
 
 // Posted by the main window to itself: take the files of the command line, once it is up.
@@ -200,5 +203,8 @@ private:
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
     std::unique_ptr<CDecoderNotifier> m_pNotifier;    // the decoder's notifications to here
     IDecoder& m_decoder;
-    fw::IIniFile& m_iniFile;
+    std::function<std::unique_ptr<fw::IIniFile>(const std::string& path)> m_openIniFile;
+    // The INI file's one owner, bound to m_strIniPath in OnInitDialog; the playlist reads and
+    // writes through it, and so do the window settings.
+    std::unique_ptr<fw::IIniFile> m_pIniFile;
 };
