@@ -45,17 +45,18 @@ std::vector<CScreenRect> ScreenWorkAreas() {
 
 CPlayerEnvironment DefaultPlayerEnvironment() {
     static CVbmp3Decoder decoder;
-    static fw::CIniFileWin32 iniFile;
     CPlayerEnvironment env;
     env.pDecoder = &decoder;
-    env.pIniFile = &iniFile;
+    env.openIniFile = [](const std::string& path) -> std::unique_ptr<fw::IIniFile> {
+        return std::make_unique<fw::CIniFileWin32>(path);
+    };
     env.pfnNow = &CurrentTime;
     return env;
 }
 
 CPlayerDlg::CPlayerDlg(fw::CDialog* pParent, const CPlayerEnvironment& env)
     : fw::CModalDialog(IDD_PLAYER, pParent), m_ticker(env.pfnNow), m_pfnNow(env.pfnNow),
-      m_decoder(*env.pDecoder), m_iniFile(*env.pIniFile) {
+      m_decoder(*env.pDecoder), m_openIniFile(env.openIniFile) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_decoder.Init();
     // Registered now; the notifications go nowhere until the controller exists.
@@ -117,8 +118,8 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_menu.Load(::GetModuleHandleA(nullptr), IDR_POPUP);
     m_pPopupMenu = ::GetSubMenu(m_menu.Get(), 0);
 
-    m_pPlaylist = std::make_unique<CPlaylist>(m_iniFile);
-    m_pPlaylist->m_strIniPath = m_strIniPath;
+    m_pIniFile = m_openIniFile(m_strIniPath);
+    m_pPlaylist = std::make_unique<CPlaylist>(*m_pIniFile);
     m_pPlaylist->Load();
     m_pController = std::make_unique<CPlayerController>(
         m_decoder, *m_pPlaylist, static_cast<IPlayerView&>(*this), *m_pNotifier);

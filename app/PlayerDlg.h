@@ -25,6 +25,7 @@
 #include <windows.h>
 
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,12 +37,14 @@ struct CPlayerCommand;
 
 // What the main window takes from outside the window system; tests substitute fakes.
 struct CPlayerEnvironment {
-    IDecoder* pDecoder = nullptr;     // the decoder library; not owned
-    fw::IIniFile* pIniFile = nullptr; // operations on the INI file; not owned
-    time_t (*pfnNow)() = nullptr;     // the clock in whole seconds
+    IDecoder* pDecoder = nullptr; // the decoder library; not owned
+    // Makes the INI file's one owner, bound to the path of SetIniPath; the window calls it once
+    // as it initialises and keeps what it makes.
+    std::function<std::unique_ptr<fw::IIniFile>(const std::string& path)> openIniFile;
+    time_t (*pfnNow)() = nullptr; // the clock in whole seconds
 };
 
-// The real library, the private-profile functions and the C library's clock.
+// The real library, the INI file on disk and the C library's clock.
 CPlayerEnvironment DefaultPlayerEnvironment();
 
 // The main window's timers: the automatic shrink's one-second look at the clock, and files
@@ -148,6 +151,9 @@ private:
     int m_bAutoShrink = 0;  // 0 or 8 from the INI file, 0 or 1 from the menu
     BOOL m_bShrunk = FALSE; // the mini window stands in for this one
     std::string m_strIniPath;
+    // The INI file's one owner, bound to m_strIniPath in OnInitDialog; the playlist reads and
+    // writes through it, and so do the window settings.
+    std::unique_ptr<fw::IIniFile> m_pIniFile;
     std::unique_ptr<CPlaylist> m_pPlaylist; // from OnInitDialog to DestroyWindow
     HICON m_hIcon = nullptr;                // shared icon resource, not destroyed
     time_t m_tLastAction = 0;               // the user's last action here, whole seconds
@@ -173,5 +179,5 @@ private:
     std::unique_ptr<CPlayerController> m_pController; // lives with m_pPlaylist
     std::unique_ptr<CDecoderNotifier> m_pNotifier;    // the decoder's notifications to here
     IDecoder& m_decoder;
-    fw::IIniFile& m_iniFile;
+    std::function<std::unique_ptr<fw::IIniFile>(const std::string& path)> m_openIniFile;
 };

@@ -2,14 +2,14 @@
 #include "app/PlayerDlg.h"
 
 #include "app/WindowSettingsFile.h"
-#include "playlist/IniKeys.h"
 #include "res/resource.h"
 
 BOOL CPlayerDlg::LoadWindowSettings(int* pX, int* pY, int* pTopmost, int* pAutoShrink) {
-    *pX = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kPosX);
-    *pY = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kPosY);
-    *pTopmost = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kTopmost);
-    *pAutoShrink = m_iniFile.GetInt(m_strIniPath, ini::kSection, ini::kAutoShrink);
+    const CWindowSettings settings = ReadWindowSettings(*m_pIniFile);
+    *pX = settings.nPosX;
+    *pY = settings.nPosY;
+    *pTopmost = settings.nTopmost;
+    *pAutoShrink = settings.nAutoShrink;
     return TRUE;
 }
 
@@ -22,6 +22,6 @@ BOOL CPlayerDlg::SaveWindowSettings() {
     // The stored form of the two options is the menu's check flag (8) itself.
     settings.nTopmost = IsMenuChecked(ID_TOPMOST) ? MF_CHECKED : 0;
     settings.nAutoShrink = IsMenuChecked(ID_AUTOSHRINK) ? MF_CHECKED : 0;
-    WriteWindowSettings(m_iniFile, m_strIniPath, settings);
+    WriteWindowSettings(*m_pIniFile, settings);
     return TRUE;
 }

@@ -1,9 +1,7 @@
-// Writing the window settings into the INI file that also holds the playlist. Platform-free.
+// The window settings in the INI file that also holds the playlist. Platform-free.
 #pragma once
 
 #include "framework/IniFile.h"
-
-#include <string>
 
 // The four settings as stored: the window's left and top edges, and the menu's check flag (8 or
 // 0) of "前面に表示する" and of "勝手に小さくなる".
@@ -14,10 +12,11 @@ struct CWindowSettings {
     int nAutoShrink = 0;
 };
 
-// Writes "DLGPOSX", "DLGPOSY", "DLGMTOP" and "DLGMMIN" in one replacement of the whole file, as
-// the playlist is saved: a crash in the middle leaves the former file or the new one, never a
-// file cut short. Keys already in the file keep their place, the others go at the end of the
-// section in that order, and every other line stays as it was. False when the file could not
-// be read or written (it is then left as it was).
-bool WriteWindowSettings(fw::IIniFile& file, const std::string& path,
-                         const CWindowSettings& settings);
+// "DLGPOSX", "DLGPOSY", "DLGMTOP" and "DLGMMIN", each 0 when missing.
+CWindowSettings ReadWindowSettings(fw::IIniFile& file);
+
+// Writes the four keys in one rewrite of the file, as the playlist is saved: a crash in the
+// middle leaves the former file or the new one, never a file cut short. Keys already in the file
+// keep their place, the others go at the end of the section in that order, and every other line
+// stays as it was. False when the file could not be read or written (it is then left as it was).
+bool WriteWindowSettings(fw::IIniFile& file, const CWindowSettings& settings);

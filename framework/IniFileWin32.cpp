@@ -1,56 +1,21 @@
 #include "framework/IniFileWin32.h"
 
 #include "framework/Handle.h"
+#include "framework/IniFileEncoding.h"
 
 #include <windows.h>
 
 namespace fw {
+namespace {
 
-int CIniFileWin32::GetInt(const std::string& path, const char* section, const char* key) {
-    return static_cast<int>(::GetPrivateProfileIntA(section, key, 0, path.c_str()));
-}
-
-std::string CIniFileWin32::GetString(const std::string& path, const char* section, const char* key,
-                                     size_t bufferSize) {
-    std::string buffer(bufferSize, '\0');
-    const DWORD n = ::GetPrivateProfileStringA(section, key, "", &buffer[0],
-                                               static_cast<DWORD>(bufferSize), path.c_str());
-    buffer.resize(n);
-    return buffer;
-}
-
-std::vector<std::string> CIniFileWin32::GetSection(const std::string& path, const char* section) {
-    // The call reports a too-small buffer by returning its size minus two; grow and retry.
-    std::string buffer(32 * 1024, '\0');
-    DWORD n = 0;
-    for (;;) {
-        n = ::GetPrivateProfileSectionA(section, &buffer[0], static_cast<DWORD>(buffer.size()),
-                                        path.c_str());
-        if (n + 2 < buffer.size() || buffer.size() >= (1u << 24)) break;
-        buffer.assign(buffer.size() * 2, '\0');
-    }
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < n) {
-        const size_t end = buffer.find('\0', start);
-        if (end == std::string::npos || end == start) break;
-        lines.push_back(buffer.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
-bool CIniFileWin32::WriteString(const std::string& path, const char* section, const char* key,
-                                const std::string& value) {
-    return ::WritePrivateProfileStringA(section, key, value.c_str(), path.c_str()) != FALSE;
-}
-
-bool CIniFileWin32::ReadContents(const std::string& path, std::string* contents) {
+// The whole file as it is on disk. True with `bytes` empty when there is no file; false when the
+// file exists but cannot be read.
+bool ReadBytes(const std::string& path, std::string* bytes) {
     CHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = ::GetLastError();
-        contents->clear();
+        bytes->clear();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     }
     LARGE_INTEGER size{};
@@ -60,20 +25,21 @@ bool CIniFileWin32::ReadContents(const std::string& path, std::string* contents)
     ok = ok && (text.empty() ||
                 (::ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &read, nullptr) &&
                  read == text.size()));
-    if (ok) *contents = std::move(text);
+    if (ok) *bytes = std::move(text);
     return ok;
 }
 
-bool CIniFileWin32::ReplaceContents(const std::string& path, const std::string& contents) {
+// The file holds `bytes` afterwards, or what it held before: never a part.
+bool ReplaceBytes(const std::string& path, const std::string& bytes) {
     // Same folder as the target, so that the rename cannot become a copy across volumes.
     const std::string temp = path + ".new";
     CHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;
-    const BOOL wrote = ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()),
-                                   &written, nullptr) &&
-                       written == contents.size();
+    const BOOL wrote =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
     // The data must be on disk before the rename makes it the file: a rename that outlives a
     // crash must never point at an empty file.
     const BOOL flushed = wrote && ::FlushFileBuffers(file);
@@ -84,6 +50,27 @@ bool CIniFileWin32::ReplaceContents(const std::string& path, const std::string& 
         return false;
     }
     return true;
+}
+
+} // namespace
+
+int CIniFileWin32::GetInt(const char* section, const char* key) {
+    return static_cast<int>(::GetPrivateProfileIntA(section, key, 0, m_path.c_str()));
+}
+
+std::string CIniFileWin32::GetString(const char* section, const char* key, size_t bufferSize) {
+    std::string buffer(bufferSize, '\0');
+    const DWORD n = ::GetPrivateProfileStringA(section, key, "", &buffer[0],
+                                               static_cast<DWORD>(bufferSize), m_path.c_str());
+    buffer.resize(n);
+    return buffer;
+}
+
+bool CIniFileWin32::Rewrite(const Edit& edit) {
+    std::string bytes;
+    if (!ReadBytes(m_path, &bytes)) return false;
+    const CIniFileText former = DecodeIniFile(bytes);
+    return ReplaceBytes(m_path, EncodeIniFile(former, edit(former.text)));
 }
 
 } // namespace fw

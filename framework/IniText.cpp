@@ -3,6 +3,8 @@
 namespace fw {
 namespace {
 
+const char kBreak[] = "\r\n";
+
 bool IsIniSpace(char c) {
     return c == ' ' || c == '\t';
 }
@@ -25,9 +27,10 @@ struct TextLine {
     std::string text;
     std::string end;
 };
+using TextLines = std::vector<TextLine>;
 
-std::vector<TextLine> SplitLines(const std::string& text) {
-    std::vector<TextLine> lines;
+TextLines SplitLines(const std::string& text) {
+    TextLines lines;
     size_t pos = 0;
     while (pos < text.size()) {
         const size_t newline = text.find('\n', pos);
@@ -40,6 +43,13 @@ std::vector<TextLine> SplitLines(const std::string& text) {
     return lines;
 }
 
+std::string JoinLines(const TextLines& lines) {
+    std::string out;
+    for (const TextLine& l : lines)
+        out += l.text + l.end;
+    return out;
+}
+
 // The name of a "[name]" line, or false when the line is no section header.
 bool SectionName(const std::string& line, std::string* name) {
     const std::string trimmed = Trim(line);
@@ -47,6 +57,40 @@ bool SectionName(const std::string& line, std::string* name) {
     const size_t close = trimmed.find(']');
     *name = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
     return true;
+}
+
+bool IsSectionHeader(const std::string& line) {
+    std::string name;
+    return SectionName(line, &name);
+}
+
+// The index of the section's first header; a missing section is added at the end.
+size_t FindOrAddSection(TextLines* lines, const std::string& section) {
+    for (size_t i = 0; i < lines->size(); ++i) {
+        std::string name;
+        if (SectionName((*lines)[i].text, &name) && SameIniName(name, section)) return i;
+    }
+    if (!lines->empty() && lines->back().end.empty()) lines->back().end = kBreak;
+    lines->push_back({"[" + section + "]", kBreak});
+    return lines->size() - 1;
+}
+
+// The index of the line after the section that starts at `header`.
+size_t SectionEnd(const TextLines& lines, size_t header) {
+    size_t end = header + 1;
+    while (end < lines.size() && !IsSectionHeader(lines[end].text))
+        ++end;
+    return end;
+}
+
+// `keys` as lines, put before line `at`; the line before them gets a line break if it had none.
+void InsertKeys(TextLines* lines, size_t at, const IniKeyValues& keys) {
+    if (keys.empty()) return;
+    if ((*lines)[at - 1].end.empty()) (*lines)[at - 1].end = kBreak;
+    TextLines added;
+    for (const auto& [key, value] : keys)
+        added.push_back({key + "=" + value, kBreak});
+    lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
 }
 
 } // namespace
@@ -64,46 +108,45 @@ bool SameIniName(const std::string& a, const std::string& b) {
 }
 
 std::string SetIniKeys(const std::string& text, const std::string& section,
-                       const std::vector<std::pair<std::string, std::string>>& keys) {
-    std::vector<TextLine> lines = SplitLines(text);
-    const std::string kBreak = "\r\n";
-
-    // The section's first header, and the line after its last non-blank line.
-    size_t header = lines.size();
-    for (size_t i = 0; i < lines.size() && header == lines.size(); ++i) {
-        std::string name;
-        if (SectionName(lines[i].text, &name) && SameIniName(name, section)) header = i;
-    }
-    if (header == lines.size()) {
-        if (!lines.empty() && lines.back().end.empty()) lines.back().end = kBreak;
-        lines.push_back({"[" + section + "]", kBreak});
-    }
-    size_t end = header + 1, insertAt = header + 1;
-    for (std::string name; end < lines.size() && !SectionName(lines[end].text, &name); ++end) {
-        if (!Trim(lines[end].text).empty()) insertAt = end + 1;
+                       const IniKeyValues& keys) {
+    TextLines lines = SplitLines(text);
+    const size_t header = FindOrAddSection(&lines, section);
+    const size_t end = SectionEnd(lines, header);
+    // Missing keys follow the section's last non-blank line, before the blanks that part it from
+    // the next section.
+    size_t insertAt = header + 1;
+    for (size_t i = header + 1; i < end; ++i) {
+        if (!Trim(lines[i].text).empty()) insertAt = i + 1;
     }
 
-    std::vector<TextLine> missing;
+    IniKeyValues missing;
     for (const auto& [key, value] : keys) {
-        const std::string line = key + "=" + value;
         bool found = false;
         for (size_t i = header + 1; i < end && !found; ++i) {
             const std::string& t = lines[i].text;
             if (t.find('=') != std::string::npos && SameIniName(IniLineKey(t), key)) {
-                lines[i].text = line;
+                lines[i].text = key + "=" + value;
                 found = true;
             }
         }
-        if (!found) missing.push_back({line, kBreak});
+        if (!found) missing.emplace_back(key, value);
     }
-    if (!missing.empty() && lines[insertAt - 1].end.empty()) lines[insertAt - 1].end = kBreak;
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), missing.begin(),
-                 missing.end());
+    InsertKeys(&lines, insertAt, missing);
+    return JoinLines(lines);
+}
 
-    std::string out;
-    for (const TextLine& l : lines)
-        out += l.text + l.end;
-    return out;
+std::string ReplaceIniKeys(const std::string& text, const std::string& section,
+                           const std::function<bool(const std::string& key)>& isReplaced,
+                           const IniKeyValues& keys) {
+    TextLines lines = SplitLines(text);
+    const size_t header = FindOrAddSection(&lines, section);
+    const size_t end = SectionEnd(lines, header);
+    TextLines kept(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(header + 1));
+    for (size_t i = header + 1; i < lines.size(); ++i) {
+        if (i >= end || !isReplaced(IniLineKey(lines[i].text))) kept.push_back(lines[i]);
+    }
+    InsertKeys(&kept, header + 1, keys);
+    return JoinLines(kept);
 }
 
 } // namespace fw

@@ -12,13 +12,14 @@ constexpr char kTitleFormat[] = "TRACKNAME%4.4d";
 constexpr char kArtistFormat[] = "ARTISTNAME%4.4d";
 constexpr char kTotalSecFormat[] = "TOTALSEC%4.4d";
 constexpr char kInfoReadFormat[] = "READDATA%4.4d";
+constexpr const char* kEntryKeyFormats[] = {kPathFormat, kTitleFormat, kArtistFormat,
+                                            kTotalSecFormat, kInfoReadFormat};
 
 // Window settings, in the order they are read and written.
 constexpr char kPosX[] = "DLGPOSX";
 constexpr char kPosY[] = "DLGPOSY";
 constexpr char kTopmost[] = "DLGMTOP";
 constexpr char kAutoShrink[] = "DLGMMIN";
-constexpr const char* kWindowSettingKeys[] = {kPosX, kPosY, kTopmost, kAutoShrink};
 
 // Texts are read back through a buffer of this many bytes, the terminating zero included.
 constexpr int kTextBufferSize = 4095;

@@ -127,10 +127,10 @@ bool CPlaylist::MoveDown(int nIndex) {
 }
 
 void CPlaylist::Load() {
-    std::vector<CTrackEntry> loaded = LoadPlaylistEntries(m_iniFile, m_strIniPath);
+    std::vector<CTrackEntry> loaded = LoadPlaylistEntries(m_iniFile);
     if (!loaded.empty()) m_entries = std::move(loaded);
 }
 
 void CPlaylist::Save() {
-    SavePlaylistEntries(m_iniFile, m_strIniPath, m_entries);
+    SavePlaylistEntries(m_iniFile, m_entries);
 }

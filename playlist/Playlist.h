@@ -34,7 +34,7 @@ public:
     // hand-edited or damaged file may exceed what Add accepts, but never exhausts memory.
     static constexpr int MAX_LOADED_ENTRIES = 1024;
 
-    // `iniFile` performs the file operations of Load and Save; it must outlive the playlist.
+    // `iniFile` is the INI file that Load reads and Save rewrites; it must outlive the playlist.
     explicit CPlaylist(fw::IIniFile& iniFile);
     virtual ~CPlaylist();
 
@@ -65,10 +65,9 @@ public:
 
     // Reads the whole list from the INI file; the current entry is entry 0 afterwards.
     void Load();
-    // Rewrites the INI file from the list in one step, keeping the window settings it holds.
+    // Rewrites the INI file from the list in one step, keeping the window settings and every
+    // other line that is not the playlist's.
     void Save();
-
-    std::string m_strIniPath;
 
 private:
     bool CopyCurrentOut(int* pIndex, CTrackEntry* pEntry) const;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -16,18 +17,21 @@ std::string KeyName(const char* format, int index) {
     return key;
 }
 
-std::string Decimal(int value) {
-    return std::to_string(value);
-}
-
 bool IsIniSpace(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsWindowSettingLine(const std::string& line) {
-    const std::string key = fw::IniLineKey(line);
-    return std::any_of(std::begin(ini::kWindowSettingKeys), std::end(ini::kWindowSettingKeys),
-                       [&](const char* name) { return fw::SameIniName(key, name); });
+// "REGNUM", or an entry's key: the text before the number of one of the entry formats, followed
+// by decimal digits only (whatever their count, so that no hand-written variant survives).
+bool IsPlaylistKey(const std::string& key) {
+    if (fw::SameIniName(key, ini::kCount)) return true;
+    return std::any_of(std::begin(ini::kEntryKeyFormats), std::end(ini::kEntryKeyFormats),
+                       [&key](const char* format) {
+                           const size_t stem = std::strcspn(format, "%");
+                           return key.size() > stem &&
+                                  fw::SameIniName(key.substr(0, stem), std::string(format, stem)) &&
+                                  key.find_first_not_of("0123456789", stem) == std::string::npos;
+                       });
 }
 
 // The longest prefix of `s` of at most `limit` bytes that ends at a character boundary (a lead
@@ -43,24 +47,39 @@ std::string CutAtCharacter(const std::string& s, size_t limit) {
     return s.substr(0, end);
 }
 
+fw::IniKeyValues PlaylistKeys(const std::vector<CTrackEntry>& entries) {
+    fw::IniKeyValues keys;
+    keys.emplace_back(ini::kCount, std::to_string(entries.size()));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CTrackEntry& e = entries[i];
+        const int n = static_cast<int>(i);
+        keys.emplace_back(KeyName(ini::kPathFormat, n), EncodeIniValue(e.m_strPath));
+        keys.emplace_back(KeyName(ini::kTitleFormat, n), EncodeIniValue(e.m_strTitle));
+        keys.emplace_back(KeyName(ini::kArtistFormat, n), EncodeIniValue(e.m_strArtist));
+        keys.emplace_back(KeyName(ini::kTotalSecFormat, n), std::to_string(e.m_nTotalSec));
+        keys.emplace_back(KeyName(ini::kInfoReadFormat, n), std::to_string(e.m_bInfoRead));
+    }
+    return keys;
+}
+
 } // namespace
 
-std::vector<CTrackEntry> LoadPlaylistEntries(fw::IIniFile& file, const std::string& path) {
+std::vector<CTrackEntry> LoadPlaylistEntries(fw::IIniFile& file) {
     std::vector<CTrackEntry> entries;
-    int count = file.GetInt(path, ini::kSection, ini::kCount);
+    int count = file.GetInt(ini::kSection, ini::kCount);
     if (count <= 0) return entries;
     count = std::min(count, CPlaylist::MAX_LOADED_ENTRIES);
     entries.resize(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         CTrackEntry& e = entries[static_cast<size_t>(i)];
-        e.m_strPath = file.GetString(path, ini::kSection, KeyName(ini::kPathFormat, i).c_str(),
-                                     ini::kTextBufferSize);
-        e.m_strTitle = file.GetString(path, ini::kSection, KeyName(ini::kTitleFormat, i).c_str(),
-                                      ini::kTextBufferSize);
-        e.m_strArtist = file.GetString(path, ini::kSection, KeyName(ini::kArtistFormat, i).c_str(),
-                                       ini::kTextBufferSize);
-        e.m_nTotalSec = file.GetInt(path, ini::kSection, KeyName(ini::kTotalSecFormat, i).c_str());
-        e.m_bInfoRead = file.GetInt(path, ini::kSection, KeyName(ini::kInfoReadFormat, i).c_str());
+        auto text = [&file, i](const char* format) {
+            return file.GetString(ini::kSection, KeyName(format, i).c_str(), ini::kTextBufferSize);
+        };
+        e.m_strPath = text(ini::kPathFormat);
+        e.m_strTitle = text(ini::kTitleFormat);
+        e.m_strArtist = text(ini::kArtistFormat);
+        e.m_nTotalSec = file.GetInt(ini::kSection, KeyName(ini::kTotalSecFormat, i).c_str());
+        e.m_bInfoRead = file.GetInt(ini::kSection, KeyName(ini::kInfoReadFormat, i).c_str());
     }
     return entries;
 }
@@ -83,40 +102,11 @@ std::string EncodeIniValue(const std::string& text) {
     return trimmed || unquoted ? '"' + value + '"' : value;
 }
 
-std::string ComposePlaylistIni(const std::vector<CTrackEntry>& entries,
-                               const std::vector<std::string>& keptLines) {
-    std::string text;
-    auto line = [&text](const std::string& key, const std::string& value) {
-        text += key;
-        text += '=';
-        text += value;
-        text += "\r\n";
-    };
-    text += '[';
-    text += ini::kSection;
-    text += "]\r\n";
-    line(ini::kCount, Decimal(static_cast<int>(entries.size())));
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const CTrackEntry& e = entries[i];
-        const int n = static_cast<int>(i);
-        line(KeyName(ini::kPathFormat, n), EncodeIniValue(e.m_strPath));
-        line(KeyName(ini::kTitleFormat, n), EncodeIniValue(e.m_strTitle));
-        line(KeyName(ini::kArtistFormat, n), EncodeIniValue(e.m_strArtist));
-        line(KeyName(ini::kTotalSecFormat, n), Decimal(e.m_nTotalSec));
-        line(KeyName(ini::kInfoReadFormat, n), Decimal(e.m_bInfoRead));
-    }
-    for (const std::string& kept : keptLines) {
-        text += kept;
-        text += "\r\n";
-    }
-    return text;
-}
-
-void SavePlaylistEntries(fw::IIniFile& file, const std::string& path,
-                         const std::vector<CTrackEntry>& entries) {
-    std::vector<std::string> kept;
-    for (const std::string& l : file.GetSection(path, ini::kSection)) {
-        if (IsWindowSettingLine(l)) kept.push_back(l);
-    }
-    file.ReplaceContents(path, ComposePlaylistIni(entries, kept));
+void SavePlaylistEntries(fw::IIniFile& file, const std::vector<CTrackEntry>& entries) {
+    const fw::IniKeyValues keys = PlaylistKeys(entries);
+    // The playlist keys first in the section, as the file has always been laid out. Lines
+    // outside the section are the user's and stay too: keeping them costs nothing.
+    file.Rewrite([&keys](const std::string& text) {
+        return fw::ReplaceIniKeys(text, ini::kSection, &IsPlaylistKey, keys);
+    });
 }

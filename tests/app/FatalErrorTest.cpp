@@ -31,10 +31,11 @@ int PlayOnABrokenDecoder(int argc, char** argv) {
     });
     CFakeDecoder decoder;
     decoder.hooks["Play"] = [] { throw std::runtime_error("the decoder broke"); };
-    fw::CIniFileWin32 ini;
     CPlayerEnvironment env;
     env.pDecoder = &decoder;
-    env.pIniFile = &ini;
+    env.openIniFile = [](const std::string& path) {
+        return std::make_unique<fw::CIniFileWin32>(path);
+    };
     env.pfnNow = [] { return time_t{1000000}; };
     CPlayerDlg dlg(nullptr, env);
     dlg.SetIniPath(argv[1]);

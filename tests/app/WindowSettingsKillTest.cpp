@@ -21,9 +21,8 @@ const CWindowSettings kSecond = {-333, 4444, 0, 8};
 constexpr int kEntries = 120;
 constexpr int kShortList = 3;
 
-// A playlist of `count` entries with long titles, saved as `path`.
-void Fill(CPlaylist* list, const std::string& path, const std::string& tag, int count) {
-    list->m_strIniPath = path;
+// A playlist of `count` entries with long titles.
+void Fill(CPlaylist* list, const std::string& tag, int count) {
     for (int i = 0; i < count; ++i) {
         CTrackEntry e;
         e.m_strPath = "C:\\音楽\\" + tag + std::to_string(i) + ".mp3";
@@ -36,18 +35,15 @@ void Fill(CPlaylist* list, const std::string& path, const std::string& tag, int 
 // The saves of one turn of a child's loop.
 using Saves = std::vector<std::function<void()>>;
 
-Saves SettingsSaves(fw::IIniFile& ini, const std::string& path) {
-    return {[&ini, path] { WriteWindowSettings(ini, path, kFirst); },
-            [&ini, path] { WriteWindowSettings(ini, path, kSecond); }};
+Saves SettingsSaves(fw::IIniFile& ini) {
+    return {[&ini] { WriteWindowSettings(ini, kFirst); },
+            [&ini] { WriteWindowSettings(ini, kSecond); }};
 }
 
 // A short and a long playlist, each followed by a set of settings.
-Saves BothSaves(fw::IIniFile& ini, const std::string& path, CPlaylist* shortList,
-                CPlaylist* longList) {
-    return {[shortList] { shortList->Save(); },
-            [&ini, path] { WriteWindowSettings(ini, path, kFirst); },
-            [longList] { longList->Save(); },
-            [&ini, path] { WriteWindowSettings(ini, path, kSecond); }};
+Saves BothSaves(fw::IIniFile& ini, CPlaylist* shortList, CPlaylist* longList) {
+    return {[shortList] { shortList->Save(); }, [&ini] { WriteWindowSettings(ini, kFirst); },
+            [longList] { longList->Save(); }, [&ini] { WriteWindowSettings(ini, kSecond); }};
 }
 
 // Child: makes the saves in turn until it is killed.
@@ -61,18 +57,18 @@ int Loop(const Saves& saves, const char* readyEvent) {
 
 int SettingsLoop(int argc, char** argv) {
     if (argc < 3) return 2;
-    fw::CIniFileWin32 ini;
-    return Loop(SettingsSaves(ini, argv[1]), argv[2]);
+    fw::CIniFileWin32 ini(argv[1]);
+    return Loop(SettingsSaves(ini), argv[2]);
 }
 CChildAction g_settingsLoop("settings-loop", &SettingsLoop);
 
 int BothLoop(int argc, char** argv) {
     if (argc < 3) return 2;
-    fw::CIniFileWin32 ini;
+    fw::CIniFileWin32 ini(argv[1]);
     CPlaylist shortList(ini), longList(ini);
-    Fill(&shortList, argv[1], "A", kShortList);
-    Fill(&longList, argv[1], "B", kEntries);
-    return Loop(BothSaves(ini, argv[1], &shortList, &longList), argv[2]);
+    Fill(&shortList, "A", kShortList);
+    Fill(&longList, "B", kEntries);
+    return Loop(BothSaves(ini, &shortList, &longList), argv[2]);
 }
 CChildAction g_bothLoop("both-loop", &BothLoop);
 
@@ -112,32 +108,30 @@ void KillRepeatedly(const char* action, const std::string& path,
 TEST(WindowSettingsSave, KilledHalfwayKeepsThePlaylistAndOneWholeSave) {
     CTempFolder folder("vz3killset");
     const std::string path = folder / "VizuRE3.INI";
-    fw::CIniFileWin32 ini;
+    fw::CIniFileWin32 ini(path);
     CPlaylist playlist(ini);
-    Fill(&playlist, path, "", kEntries);
+    Fill(&playlist, "", kEntries);
     playlist.Save();
-    const std::vector<std::string> states = StatesOf(SettingsSaves(ini, path), path);
+    const std::vector<std::string> states = StatesOf(SettingsSaves(ini), path);
 
     KillRepeatedly("settings-loop", path, states);
 
     // The states themselves: the whole playlist, and the settings of one save.
     CPlaylist loaded(ini);
-    loaded.m_strIniPath = path;
     loaded.Load();
     EXPECT_EQ(kEntries, loaded.GetCount());
-    const int x = ini.GetInt(path, "VIZURE3", "DLGPOSX");
+    const int x = ini.GetInt("VIZURE3", "DLGPOSX");
     EXPECT_TRUE(x == kFirst.nPosX || x == kSecond.nPosX) << x;
 }
 
 TEST(PlaylistAndWindowSettingsSaves, KilledHalfwayLeaveOneWholeSaveOfEither) {
     CTempFolder folder("vz3killboth");
     const std::string path = folder / "VizuRE3.INI";
-    fw::CIniFileWin32 ini;
+    fw::CIniFileWin32 ini(path);
     CPlaylist shortList(ini), longList(ini);
-    Fill(&shortList, path, "A", kShortList);
-    Fill(&longList, path, "B", kEntries);
-    const std::vector<std::string> states =
-        StatesOf(BothSaves(ini, path, &shortList, &longList), path);
+    Fill(&shortList, "A", kShortList);
+    Fill(&longList, "B", kEntries);
+    const std::vector<std::string> states = StatesOf(BothSaves(ini, &shortList, &longList), path);
     // Four different files: each save changes what a kill can leave.
     ASSERT_EQ(4u, states.size());
     for (size_t i = 0; i < states.size(); ++i)

@@ -164,10 +164,8 @@ TEST_F(DecoderNotify, NotificationsAfterTheWindowIsGoneGoNowhere) {
 
     // A player window created afterwards, on its own decoder, gets nothing from the first.
     CFakeDecoder other;
-    CPlayerEnvironment env;
+    CPlayerEnvironment env = Environment();
     env.pDecoder = &other;
-    env.pIniFile = &iniFile;
-    env.pfnNow = [] { return s_now; };
     auto second = std::make_unique<CPlayerDlg>(nullptr, env);
     second->SetIniPath(iniPath);
     ASSERT_TRUE(second->Create(IDD_PLAYER, nullptr));

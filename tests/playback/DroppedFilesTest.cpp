@@ -9,8 +9,6 @@ using Calls = std::vector<std::string>;
 
 class DroppedFilesTest : public ::testing::Test, protected CControllerRig {
 protected:
-    DroppedFilesTest() { playlist.m_strIniPath = "C:\\app\\VizuRE3.INI"; }
-
     // A file the decoder can read, with a title and a length.
     std::string Readable(const std::string& name, int seconds = 100) {
         const std::string path = "D:\\drop\\" + name;
@@ -29,7 +27,7 @@ protected:
         CTrackEntry e;
         return playlist.GetAt(i, &e) ? e.m_strPath : "<none>";
     }
-    bool Saved() const { return ini.Exists(playlist.m_strIniPath); }
+    bool Saved() const { return ini.Exists(); }
 };
 
 TEST_F(DroppedFilesTest, ThreeNewFilesOnFiveAreAppendedSavedAndTheFirstPlays) {
@@ -53,7 +51,7 @@ TEST_F(DroppedFilesTest, ThreeNewFilesOnFiveAreAppendedSavedAndTheFirstPlays) {
     EXPECT_EQ(245, added.m_nTotalSec);
     EXPECT_EQ(1, added.m_bInfoRead);
     EXPECT_EQ(5, playlist.GetCurrentIndex());
-    EXPECT_EQ(8, ini.GetInt(playlist.m_strIniPath, "VIZURE3", "REGNUM"));
+    EXPECT_EQ(8, ini.GetInt("VIZURE3", "REGNUM"));
 
     EXPECT_EQ(
         (Calls{"GetFileInfo(" + dropped[0] + ")", "GetFileInfo(" + dropped[1] + ")",

@@ -246,7 +246,7 @@ TEST_F(PlayerControllerTest, MissingFileAnsweredYesRemovesTheEntryAndTellsNobody
     EXPECT_TRUE(decoder.CallbacksOn());
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
     EXPECT_TRUE(view.NothingTold());
-    EXPECT_FALSE(ini.Exists(playlist.m_strIniPath)); // the removal is not saved
+    EXPECT_FALSE(ini.Exists()); // the removal is not saved
 }
 
 TEST_F(PlayerControllerTest, MissingFileAnsweredNoKeepsItCurrentAndStopped) {

@@ -24,11 +24,7 @@ CTrackEntry Entry(const std::string& path, const std::string& title, const std::
 class PlaylistFile : public ::testing::Test {
 protected:
     // A fresh playlist on the test's INI file.
-    std::unique_ptr<CPlaylist> NewList() {
-        auto list = std::make_unique<CPlaylist>(store.File());
-        list->m_strIniPath = path;
-        return list;
-    }
+    std::unique_ptr<CPlaylist> NewList() { return std::make_unique<CPlaylist>(*file); }
     std::unique_ptr<CPlaylist> Saved(const std::vector<CTrackEntry>& entries) {
         auto list = NewList();
         for (const CTrackEntry& e : entries) {
@@ -53,6 +49,7 @@ protected:
 
     CTestIniStore store;
     std::string path = store.PathOf("VizuRE3.INI");
+    std::unique_ptr<fw::IIniFile> file = store.Open(path);
 };
 
 TEST_F(PlaylistFile, SavedFileHasTheKeysInOrder) {
@@ -96,24 +93,27 @@ TEST_F(PlaylistFile, AShorterListLeavesNoKeysOfTheLongerOne) {
     EXPECT_EQ(2u, Reloaded().size());
 }
 
-TEST_F(PlaylistFile, WindowSettingsSurviveASave) {
-    fw::IIniFile& file = store.File();
-    file.WriteString(path, "VIZURE3", "DLGPOSX", "-12");
-    file.WriteString(path, "VIZURE3", "DLGPOSY", "340");
-    file.WriteString(path, "VIZURE3", "DLGMTOP", "8");
-    file.WriteString(path, "VIZURE3", "DLGMMIN", "0");
-    file.WriteString(path, "VIZURE3", "REGNUM", "1");
-    file.WriteString(path, "VIZURE3", "FILENAME0000", "old.mp3");
+TEST_F(PlaylistFile, WindowSettingsAndEveryOtherLineSurviveASave) {
+    store.WriteText(path, "; the user's note\r\n"
+                          "[VIZURE3]\r\n"
+                          "DLGPOSX=-12\r\nDLGPOSY=340\r\nREGNUM=2\r\nDLGMTOP=8\r\n"
+                          "FILENAME0000=old.mp3\r\n filename0001 = older.mp3\r\nDLGMMIN=0\r\n"
+                          "[Other]\r\nREGNUM=5\n");
     Saved({Entry("new.mp3", "t", "a", 7)});
 
-    EXPECT_EQ(-12, file.GetInt(path, "VIZURE3", "DLGPOSX"));
-    EXPECT_EQ(340, file.GetInt(path, "VIZURE3", "DLGPOSY"));
-    EXPECT_EQ(8, file.GetInt(path, "VIZURE3", "DLGMTOP"));
-    EXPECT_EQ("0", file.GetString(path, "VIZURE3", "DLGMMIN", 16));
-    // The playlist keys come first, as the file has always been laid out.
-    const std::string text = Text();
-    EXPECT_EQ(0u, text.find("[VIZURE3]\r\nREGNUM=1\r\nFILENAME0000=new.mp3\r\n"));
-    EXPECT_LT(text.find("READDATA0000"), text.find("DLGPOSX"));
+    EXPECT_EQ(-12, file->GetInt("VIZURE3", "DLGPOSX"));
+    EXPECT_EQ(340, file->GetInt("VIZURE3", "DLGPOSY"));
+    EXPECT_EQ(8, file->GetInt("VIZURE3", "DLGMTOP"));
+    EXPECT_EQ("0", file->GetString("VIZURE3", "DLGMMIN", 16));
+    // The playlist keys come first, as the file has always been laid out; no former key is left
+    // in the section, and nothing outside it changes.
+    EXPECT_EQ("; the user's note\r\n"
+              "[VIZURE3]\r\n"
+              "REGNUM=1\r\nFILENAME0000=new.mp3\r\nTRACKNAME0000=t\r\nARTISTNAME0000=a\r\n"
+              "TOTALSEC0000=7\r\nREADDATA0000=1\r\n"
+              "DLGPOSX=-12\r\nDLGPOSY=340\r\nDLGMTOP=8\r\nDLGMMIN=0\r\n"
+              "[Other]\r\nREGNUM=5\n",
+              Text());
 }
 
 TEST_F(PlaylistFile, AbsentWindowSettingsAreNotInvented) {
@@ -122,7 +122,7 @@ TEST_F(PlaylistFile, AbsentWindowSettingsAreNotInvented) {
 }
 
 TEST_F(PlaylistFile, FileWithOnlyWindowSettingsLoadsAnEmptyList) {
-    store.File().WriteString(path, "VIZURE3", "DLGPOSX", "5");
+    store.WriteText(path, "[VIZURE3]\r\nDLGPOSX=5\r\n");
     auto list = NewList();
     list->Load();
     EXPECT_EQ(0, list->GetCount());

@@ -34,9 +34,8 @@ std::vector<CTrackEntry> ListOf(const std::string& tag, int count) {
 const int kCountA = 3;
 const int kCountB = 120;
 
-// The playlist saved as `path` holding ListOf(tag, count).
-void Fill(CPlaylist* list, const std::string& path, const std::string& tag, int count) {
-    list->m_strIniPath = path;
+// The playlist holding ListOf(tag, count).
+void Fill(CPlaylist* list, const std::string& tag, int count) {
     int index;
     for (const CTrackEntry& e : ListOf(tag, count))
         list->Add(&index, e);
@@ -45,10 +44,10 @@ void Fill(CPlaylist* list, const std::string& path, const std::string& tag, int 
 // Child: saves the two lists in turn until it is killed.
 int SaveLoop(int argc, char** argv) {
     if (argc < 3) return 2;
-    fw::CIniFileWin32 ini;
+    fw::CIniFileWin32 ini(argv[1]);
     CPlaylist a(ini), b(ini);
-    Fill(&a, argv[1], "A", kCountA);
-    Fill(&b, argv[1], "B", kCountB);
+    Fill(&a, "A", kCountA);
+    Fill(&b, "B", kCountB);
     SignalChildReady(argv[2]); // the first save may start
     for (;;) {
         a.Save();
@@ -60,15 +59,14 @@ CChildAction g_saveLoop("save-loop", &SaveLoop);
 TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
     CTempFolder folder("vz3kill");
     const std::string path = folder / "VizuRE3.INI";
-    fw::CIniFileWin32 ini;
-    ini.WriteString(path, "VIZURE3", "DLGPOSX", "123");
-    ini.WriteString(path, "VIZURE3", "DLGMTOP", "8");
+    fw::CIniFileWin32 ini(path);
+    ASSERT_TRUE(WriteFileBytes(path, "[VIZURE3]\r\nDLGPOSX=123\r\nDLGMTOP=8\r\n"));
     // The file's contents after each save of the child's loop, byte for byte; the file is left
     // as the loop's last save leaves it.
     std::string states[2];
     for (int i = 0; i < 2; ++i) {
         CPlaylist list(ini);
-        Fill(&list, path, i == 0 ? "A" : "B", i == 0 ? kCountA : kCountB);
+        Fill(&list, i == 0 ? "A" : "B", i == 0 ? kCountA : kCountB);
         list.Save();
         states[i] = FileContents(path);
     }
@@ -84,7 +82,6 @@ TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
             << " bytes";
 
         CPlaylist loaded(ini);
-        loaded.m_strIniPath = path;
         loaded.Load();
         const int count = loaded.GetCount();
         ASSERT_TRUE(count == kCountA || count == kCountB) << "round " << round << ": " << count;
@@ -95,8 +92,8 @@ TEST(PlaylistSave, KilledHalfwayLeavesOneWholeList) {
             ASSERT_EQ(expected[static_cast<size_t>(i)], e) << "round " << round << " entry " << i;
         }
         (count == kCountA ? sawA : sawB)++;
-        EXPECT_EQ(123, ini.GetInt(path, "VIZURE3", "DLGPOSX"));
-        EXPECT_EQ(8, ini.GetInt(path, "VIZURE3", "DLGMTOP"));
+        EXPECT_EQ(123, ini.GetInt("VIZURE3", "DLGPOSX"));
+        EXPECT_EQ(8, ini.GetInt("VIZURE3", "DLGMTOP"));
     }
     // Both outcomes occur, so the kill did land at different points of the saves.
     RecordProperty("rounds", rounds);

@@ -1,6 +1,6 @@
 #include "tests/support/ChildProcess.h"
 
-#include "framework/IniFileWin32.h"
+#include "framework/Handle.h"
 
 #include <cstdlib>
 
@@ -63,8 +63,15 @@ int KillRounds(int byDefault) {
 }
 
 std::string FileContents(const std::string& path) {
+    fw::CHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return ::GetLastError() == ERROR_FILE_NOT_FOUND ? "" : "(unreadable)";
     std::string contents;
-    return fw::CIniFileWin32().ReadContents(path, &contents) ? contents : "(unreadable)";
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        contents.append(buffer, n);
+    return contents;
 }
 
 void SignalChildReady(const char* eventName) {

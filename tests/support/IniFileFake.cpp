@@ -2,16 +2,8 @@
 
 #include <cstdlib>
 #include <optional>
-#include <vector>
 
 namespace {
-
-struct Line {
-    std::string text;    // as in the file, without the line break
-    std::string section; // the section it belongs to ("" before the first header)
-    std::string key;     // trimmed key, or "" for headers and other lines
-    std::string value;   // trimmed value
-};
 
 std::string Trim(const std::string& s) {
     const size_t first = s.find_first_not_of(" \t");
@@ -20,6 +12,8 @@ std::string Trim(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
+// Names match without regard to the case of ASCII letters. (The fake has its own, so that it
+// checks the program's rather than repeating it.)
 bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -29,57 +23,42 @@ bool SameName(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::vector<Line> Parse(const std::string& text) {
-    std::vector<Line> lines;
-    std::string section;
+// The trimmed value of the key in the first section of that name, as the profile functions find
+// it.
+std::optional<std::string> Find(const std::string& text, const char* section, const char* key) {
+    bool inSection = false, sectionSeen = false;
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
         if (end == std::string::npos) end = text.size();
-        std::string raw = text.substr(pos, end - pos);
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        std::string line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         pos = end + 1;
-        Line line{raw, section, "", ""};
-        const std::string trimmed = Trim(raw);
+        const std::string trimmed = Trim(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
+            if (sectionSeen) return std::nullopt;
             const size_t close = trimmed.find(']');
-            section =
+            const std::string name =
                 Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-            line.section = section;
-        } else if (!trimmed.empty() && trimmed.front() != ';') {
-            const size_t eq = raw.find('=');
-            line.key = Trim(raw.substr(0, eq));
-            if (eq != std::string::npos) line.value = Trim(raw.substr(eq + 1));
+            inSection = sectionSeen = SameName(name, section);
+            continue;
         }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::optional<std::string> Find(const std::string& text, const char* section, const char* key) {
-    for (const Line& line : Parse(text)) {
-        if (!line.key.empty() && SameName(line.section, section) && SameName(line.key, key)) {
-            return line.value;
-        }
+        const size_t eq = line.find('=');
+        if (inSection && SameName(Trim(line.substr(0, eq)), key))
+            return eq == std::string::npos ? std::string() : Trim(line.substr(eq + 1));
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::string CIniFileFake::Text(const std::string& path) const {
-    auto it = m_files.find(path);
-    return it == m_files.end() ? std::string() : it->second;
-}
-
-int CIniFileFake::GetInt(const std::string& path, const char* section, const char* key) {
-    const std::optional<std::string> value = Find(Text(path), section, key);
+int CIniFileFake::GetInt(const char* section, const char* key) {
+    const std::optional<std::string> value = Find(Text(), section, key);
     return value ? static_cast<int>(std::strtol(value->c_str(), nullptr, 10)) : 0;
 }
 
-std::string CIniFileFake::GetString(const std::string& path, const char* section, const char* key,
-                                    size_t bufferSize) {
-    std::string value = Find(Text(path), section, key).value_or("");
+std::string CIniFileFake::GetString(const char* section, const char* key, size_t bufferSize) {
+    std::string value = Find(Text(), section, key).value_or("");
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -89,51 +68,8 @@ std::string CIniFileFake::GetString(const std::string& path, const char* section
     return value;
 }
 
-std::vector<std::string> CIniFileFake::GetSection(const std::string& path, const char* section) {
-    std::vector<std::string> result;
-    for (const Line& line : Parse(Text(path))) {
-        if (!line.key.empty() && SameName(line.section, section))
-            result.push_back(line.key + "=" + line.value);
-    }
-    return result;
-}
-
-bool CIniFileFake::WriteString(const std::string& path, const char* section, const char* key,
-                               const std::string& value) {
-    const std::vector<Line> lines = Parse(Text(path));
-    std::string text;
-    bool written = false;
-    bool inSection = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
-        const bool isHeader =
-            line.key.empty() && !Trim(line.text).empty() && Trim(line.text)[0] == '[';
-        if (isHeader && inSection && !written) { // end of our section: append there
-            text += std::string(key) + "=" + value + "\r\n";
-            written = true;
-        }
-        if (isHeader) inSection = SameName(line.section, section);
-        if (!written && inSection && SameName(line.key, key)) {
-            text += std::string(key) + "=" + value + "\r\n";
-            written = true;
-            continue;
-        }
-        text += line.text + "\r\n";
-    }
-    if (!written) {
-        if (!inSection) text += "[" + std::string(section) + "]\r\n";
-        text += std::string(key) + "=" + value + "\r\n";
-    }
-    m_files[path] = text;
-    return true;
-}
-
-bool CIniFileFake::ReadContents(const std::string& path, std::string* contents) {
-    *contents = Text(path);
-    return true;
-}
-
-bool CIniFileFake::ReplaceContents(const std::string& path, const std::string& contents) {
-    m_files[path] = contents;
+bool CIniFileFake::Rewrite(const Edit& edit) {
+    m_contents.text = edit(m_contents.text);
+    m_contents.exists = true;
     return true;
 }

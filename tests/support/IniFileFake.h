@@ -1,31 +1,37 @@
-// An in-memory INI store that reads and writes as the private-profile functions do: keys and
-// sections match without regard to case, values are trimmed of blanks and lose one pair of
-// surrounding quotes on reading, a write replaces a key in place or appends it to its section.
-// Files are texts kept by path.
+// An INI file in memory that reads as the private-profile functions do: keys and sections match
+// without regard to case, values are trimmed of blanks and lose one pair of surrounding quotes on
+// reading, the first key of the first matching section counts. A rewrite replaces the text.
 #pragma once
 
 #include "framework/IniFile.h"
 
-#include <map>
 #include <string>
 
 class CIniFileFake final : public fw::IIniFile {
 public:
-    int GetInt(const std::string& path, const char* section, const char* key) override;
-    std::string GetString(const std::string& path, const char* section, const char* key,
-                          size_t bufferSize) override;
-    std::vector<std::string> GetSection(const std::string& path, const char* section) override;
-    bool WriteString(const std::string& path, const char* section, const char* key,
-                     const std::string& value) override;
-    bool ReadContents(const std::string& path, std::string* contents) override;
-    bool ReplaceContents(const std::string& path, const std::string& contents) override;
+    // What the file holds; several fakes may be bound to one (as several objects may open one
+    // file on disk).
+    struct Contents {
+        bool exists = false;
+        std::string text;
+    };
 
+    // A file of its own, not there yet.
+    CIniFileFake() : m_contents(m_own) {}
+    // A file whose contents live elsewhere and outlive this object.
+    explicit CIniFileFake(Contents& contents) : m_contents(contents) {}
+    CIniFileFake(const CIniFileFake&) = delete;
+    CIniFileFake& operator=(const CIniFileFake&) = delete;
+
+    int GetInt(const char* section, const char* key) override;
+    std::string GetString(const char* section, const char* key, size_t bufferSize) override;
+    bool Rewrite(const Edit& edit) override;
+
+    bool Exists() const { return m_contents.exists; }
     // The file's text; empty when it does not exist.
-    std::string Text(const std::string& path) const;
-    bool Exists(const std::string& path) const { return m_files.count(path) != 0; }
-    void SetText(const std::string& path, const std::string& text) { m_files[path] = text; }
-    void Remove(const std::string& path) { m_files.erase(path); }
+    const std::string& Text() const { return m_contents.text; }
 
 private:
-    std::map<std::string, std::string> m_files;
+    Contents m_own;
+    Contents& m_contents;
 };

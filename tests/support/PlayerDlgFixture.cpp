@@ -1,5 +1,6 @@
 #include "tests/support/PlayerDlgFixture.h"
 
+#include "framework/IniFileWin32.h"
 #include "framework/PopupMenu.h"
 #include "res/resource.h"
 
@@ -9,12 +10,18 @@ PlayerDlgTest::PlayerDlgTest() : iniPath(folder / "VizuRE3.INI") {}
 
 PlayerDlgTest::~PlayerDlgTest() = default;
 
-std::unique_ptr<CPlayerDlg> PlayerDlgTest::MakeDlg() {
+CPlayerEnvironment PlayerDlgTest::Environment() {
     CPlayerEnvironment env;
     env.pDecoder = &decoder;
-    env.pIniFile = &iniFile;
+    env.openIniFile = [](const std::string& path) {
+        return std::make_unique<fw::CIniFileWin32>(path);
+    };
     env.pfnNow = [] { return s_now; };
-    auto dlg = std::make_unique<CPlayerDlg>(nullptr, env);
+    return env;
+}
+
+std::unique_ptr<CPlayerDlg> PlayerDlgTest::MakeDlg() {
+    auto dlg = std::make_unique<CPlayerDlg>(nullptr, Environment());
     dlg->SetIniPath(iniPath);
     return dlg;
 }

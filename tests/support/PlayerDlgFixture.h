@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/PlayerDlg.h"
-#include "framework/IniFileWin32.h"
 #include "tests/support/FakeDecoder.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,6 +16,8 @@ protected:
     PlayerDlgTest();
     ~PlayerDlgTest() override;
 
+    // This test's fake decoder and clock, and its INI file on disk.
+    CPlayerEnvironment Environment();
     // A main window object on this test's INI file (not yet created).
     std::unique_ptr<CPlayerDlg> MakeDlg();
     // MakeDlg, then its window, modeless (OnInitDialog has run when this returns).
@@ -50,5 +51,4 @@ protected:
     CTempFolder folder{"vz3dlg"};
     std::string iniPath;
     CFakeDecoder decoder;
-    fw::CIniFileWin32 iniFile;
 };

@@ -1,6 +1,6 @@
-// The INI file store that platform-free tests run against: the in-memory fake natively, and the
-// system's private-profile functions on files in a fresh temporary folder under Wine, so the
-// same tests check our code natively and cross-check it against the real functions.
+// The INI files that platform-free tests run against: in-memory fakes natively, and files in a
+// fresh temporary folder read by the system's private-profile functions under Wine, so the same
+// tests check our code natively and cross-check it against the real functions.
 #pragma once
 
 #include "framework/IniFile.h"
@@ -13,7 +13,8 @@ public:
     CTestIniStore();
     ~CTestIniStore();
 
-    fw::IIniFile& File();
+    // The INI file at `path`, bound to it; the store outlives it.
+    std::unique_ptr<fw::IIniFile> Open(const std::string& path);
     // A path for a file named `name` in the store (nothing is created).
     std::string PathOf(const std::string& name) const;
     // The file's bytes; empty when it does not exist.

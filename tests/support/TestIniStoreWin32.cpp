@@ -4,13 +4,12 @@
 
 struct CTestIniStore::Impl {
     CTempFolder folder{"vz3ini"};
-    fw::CIniFileWin32 file;
 };
 
 CTestIniStore::CTestIniStore() : m_impl(std::make_unique<Impl>()) {}
 CTestIniStore::~CTestIniStore() = default;
-fw::IIniFile& CTestIniStore::File() {
-    return m_impl->file;
+std::unique_ptr<fw::IIniFile> CTestIniStore::Open(const std::string& path) {
+    return std::make_unique<fw::CIniFileWin32>(path);
 }
 std::string CTestIniStore::PathOf(const std::string& name) const {
     return m_impl->folder / name;

@@ -148,19 +148,9 @@ int Times(int runs, const std::vector<std::string>& exes) {
 // An INI file with nothing in it.
 class CEmptyIni final : public fw::IIniFile {
 public:
-    int GetInt(const std::string&, const char*, const char*) override { return 0; }
-    std::string GetString(const std::string&, const char*, const char*, size_t) override {
-        return "";
-    }
-    std::vector<std::string> GetSection(const std::string&, const char*) override { return {}; }
-    bool WriteString(const std::string&, const char*, const char*, const std::string&) override {
-        return false;
-    }
-    bool ReadContents(const std::string&, std::string* contents) override {
-        contents->clear();
-        return true;
-    }
-    bool ReplaceContents(const std::string&, const std::string&) override { return false; }
+    int GetInt(const char*, const char*) override { return 0; }
+    std::string GetString(const char*, const char*, size_t) override { return ""; }
+    bool Rewrite(const Edit&) override { return false; }
 };
 
 INT_PTR CALLBACK NullDialogProc(HWND, UINT, WPARAM, LPARAM) {
