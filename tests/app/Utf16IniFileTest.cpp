@@ -77,7 +77,7 @@ TEST_F(PlayerDlgTest, AUtf16FileIsReadAndWrittenBackAsUtf16ByBothWriters) {
         // The next start finds both.
         dlg = OpenDlg();
         RECT rect{};
-        ::GetWindowRect(dlg->m_hWnd, &rect);
+        ::GetWindowRect(dlg->Hwnd(), &rect);
         EXPECT_EQ(31, rect.left);
         EXPECT_EQ(42, rect.top);
         decoder.ClearCalls();
