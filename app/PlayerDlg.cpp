@@ -252,20 +252,18 @@ void CPlayerDlg::ShowOpenError() {
     fw::ShowMessageBox(Hwnd(), ui::kOpenErrorText, ui::kOpenErrorCaption, MB_OK);
 }
 
-void CPlayerDlg::TellTicker(const CCurrentEntry& current, int, int elapsedSec, bool forceRefresh) {
-    m_ticker.TellCurrent(current, elapsedSec, forceRefresh);
+void CPlayerDlg::ShowOutcome(const CPlayerOutcome& outcome) {
+    m_ticker.TellCurrent(outcome.current, outcome.nElapsedSec, true);
+    m_editor.TellCurrent(outcome.nIndex, outcome.nOldIndex);
+    DrawSkin(m_nPressed, 1, outcome.nPlayerState);
 }
 
-void CPlayerDlg::TellEditor(int index, int oldIndex) {
-    m_editor.TellCurrent(index, oldIndex);
+void CPlayerDlg::TellTicker(const CCurrentEntry& current, int, int elapsedSec) {
+    m_ticker.TellCurrent(current, elapsedSec, false);
 }
 
 void CPlayerDlg::PlaylistChanged() {
     m_editor.CatchUp();
-}
-
-void CPlayerDlg::RedrawSkin(int playerState) {
-    DrawSkin(m_nPressed, 1, playerState);
 }
 
 void CPlayerDlg::OnMove(int, int) {

@@ -142,11 +142,9 @@ private:
     void ShowOpenError() override;
     void ShowNoSoundDevice() override;
     void ShowUnusableName() override;
-    void TellTicker(const CCurrentEntry& current, int code, int elapsedSec,
-                    bool forceRefresh) override;
-    void TellEditor(int index, int oldIndex) override;
+    void ShowOutcome(const CPlayerOutcome& outcome) override;
+    void TellTicker(const CCurrentEntry& current, int code, int elapsedSec) override;
     void PlaylistChanged() override;
-    void RedrawSkin(int playerState) override;
 
     int m_bAutoShrink = 0;  // 0 or 8 from the INI file, 0 or 1 from the menu
     BOOL m_bShrunk = FALSE; // the mini window stands in for this one

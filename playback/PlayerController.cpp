@@ -131,9 +131,13 @@ bool CPlayerController::Command(int nCode, bool automatic) {
 }
 
 void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec) {
-    m_view.TellTicker(m_playlist.Current(), 0, elapsedSec, true);
-    m_view.TellEditor(index, oldIndex);
-    m_view.RedrawSkin(m_decoder.GetState(nullptr));
+    CPlayerOutcome outcome;
+    outcome.current = m_playlist.Current();
+    outcome.nIndex = index;
+    outcome.nOldIndex = oldIndex;
+    outcome.nElapsedSec = elapsedSec;
+    outcome.nPlayerState = m_decoder.GetState(nullptr);
+    m_view.ShowOutcome(outcome);
 }
 
 void CPlayerController::OnTrackEnded(bool playedSound) {
@@ -155,5 +159,5 @@ void CPlayerController::OnDecoderNotify(int code, int value) {
         Command(PC_STOP, true);
         return;
     }
-    m_view.TellTicker(m_playlist.Current(), code, value, false);
+    m_view.TellTicker(m_playlist.Current(), code, value);
 }

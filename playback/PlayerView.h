@@ -6,6 +6,15 @@
 
 #include <string>
 
+// The state of the player after a command, as the windows show it.
+struct CPlayerOutcome {
+    CCurrentEntry current; // the current entry, or why there is none
+    int nIndex = -1;       // the entry that is now current (-1: none)
+    int nOldIndex = -1;    // the entry that was current before the command (-1: none)
+    int nElapsedSec = 0;
+    int nPlayerState = 0; // IDecoder::STATE_*
+};
+
 class IPlayerView {
 public:
     virtual ~IPlayerView() = default;
@@ -21,19 +30,18 @@ public:
     // another program holds).
     virtual void ShowNoSoundDevice() = 0;
 
-    // The ticker, when it is shown: show `current` and the elapsed seconds; `code` is the
-    // notification code (0 from a player command). With `forceRefresh` the ticker renders the
-    // entry's text afresh even when the index did not change.
-    virtual void TellTicker(const CCurrentEntry& current, int code, int elapsedSec,
-                            bool forceRefresh) = 0;
-    // The playlist editor, when it is open: `index` is now current, `oldIndex` was.
-    virtual void TellEditor(int index, int oldIndex) = 0;
+    // What a player command that acted, or a drop, leaves to show, all at once: the ticker (when
+    // it is shown) renders `current` afresh with the elapsed seconds, the playlist editor (when it
+    // is open) moves its mark from `oldIndex` to `index`, and the skin is recomposed for the
+    // player's state.
+    virtual void ShowOutcome(const CPlayerOutcome& outcome) = 0;
+    // The ticker, when it is shown: a decoder notification (`code`) of the elapsed seconds while
+    // `current` plays.
+    virtual void TellTicker(const CCurrentEntry& current, int code, int elapsedSec) = 0;
     // Entries were added to the playlist or removed from it by the player itself (a drop, the
     // missing-file prompt answered Yes): an open editor brings its rows in step. Comes before
-    // any TellEditor about the new entries.
+    // any outcome that shows the new entries.
     virtual void PlaylistChanged() = 0;
-    // Recompose the skin for the player's new state (IDecoder::STATE_*).
-    virtual void RedrawSkin(int playerState) = 0;
 };
 
 // Where the decoder's notifications wait to be handled on the window thread.

@@ -23,13 +23,15 @@ struct CFakePlayerView : IPlayerView, INotificationQueue {
     void ShowOpenError() override { ++openErrors; }
     void ShowNoSoundDevice() override { ++noSoundMessages; }
     void ShowUnusableName() override { ++unusableNames; }
-    void TellTicker(const CCurrentEntry& current, int code, int elapsedSec,
-                    bool forceRefresh) override {
-        ticker.push_back({current.nIndex, code, elapsedSec, forceRefresh});
+    void ShowOutcome(const CPlayerOutcome& outcome) override {
+        ticker.push_back({outcome.current.nIndex, 0, outcome.nElapsedSec, true});
+        editor.push_back({outcome.nIndex, outcome.nOldIndex});
+        ++redraws;
     }
-    void TellEditor(int index, int oldIndex) override { editor.push_back({index, oldIndex}); }
+    void TellTicker(const CCurrentEntry& current, int code, int elapsedSec) override {
+        ticker.push_back({current.nIndex, code, elapsedSec, false});
+    }
     void PlaylistChanged() override { ++playlistChanges; }
-    void RedrawSkin(int) override { ++redraws; }
     void TrackChanging() override { ++trackChanges; }
 
     bool NothingTold() const { return ticker.empty() && editor.empty() && redraws == 0; }
