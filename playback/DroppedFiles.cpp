@@ -5,7 +5,7 @@
 
 void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     // One box per file that cannot be taken; the others are still taken.
-    const std::vector<std::string> added =
+    const CAddedFiles added =
         AddFiles(m_playlist, m_decoder, paths, AfterProblem::Continue, [this](FileProblem problem) {
             if (problem == FileProblem::UnusableName)
                 m_view.ShowUnusableName();
@@ -13,7 +13,7 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
                 m_view.ShowOpenError();
             return true;
         });
-    if (added.empty()) return; // nothing new: whatever plays goes on undisturbed
+    if (added.paths.empty()) return; // nothing new: whatever plays goes on undisturbed
 
     m_playlist.Save();
     m_view.PlaylistChanged();
@@ -22,20 +22,12 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     CloseTrack();
     m_decoder.StartCallback();
     // The message boxes above ran message loops, in which the player may have removed entries
-    // (a missing file at the end of a track): find the new entries again by their paths.
-    int firstAdded = -1;
-    const std::string* first = nullptr;
-    for (const std::string& path : added) {
-        firstAdded = m_playlist.FindPath(path);
-        if (firstAdded != -1) {
-            first = &path;
-            break;
-        }
-    }
-    if (!first) return;
+    // (a missing file at the end of a track): the first new entry still listed plays.
+    const int firstAdded = added.nFirstIndex;
+    if (firstAdded == -1) return;
     m_playlist.SetCurrentIndex(firstAdded);
     // A file that reads as MP3 but cannot be played simply does not play, without a message.
-    const bool opened = m_decoder.Open(*first);
+    const bool opened = m_decoder.Open(added.paths[added.nFirst]);
     if (opened) {
         m_decoder.StopCallback();
         m_bTrackOpen = m_decoder.Play();

@@ -23,9 +23,15 @@ enum class AfterProblem { Continue, Stop };
 // who asked is gone).
 using ReportFileProblem = std::function<bool(FileProblem)>;
 
+// The files appended, and the first of them as the list holds it once the adding is over: the
+// problems reported meanwhile may have run message loops, in which the player removed entries.
+struct CAddedFiles {
+    std::vector<std::string> paths; // in the order they were appended
+    int nFirstIndex = -1;           // the first of them that is still listed, or -1: none is
+    size_t nFirst = 0;              // which of `paths` that is
+};
+
 // Appends each file of `paths`, in order, that can be read and is not yet listed (also earlier
-// in `paths`); a full list refuses the rest silently. Returns the paths appended, in order.
-// Nothing is saved: that is the caller's.
-std::vector<std::string> AddFiles(CPlaylist& playlist, IDecoder& decoder,
-                                  const std::vector<std::string>& paths, AfterProblem after,
-                                  const ReportFileProblem& report);
+// in `paths`); a full list refuses the rest silently. Nothing is saved: that is the caller's.
+CAddedFiles AddFiles(CPlaylist& playlist, IDecoder& decoder, const std::vector<std::string>& paths,
+                     AfterProblem after, const ReportFileProblem& report);
