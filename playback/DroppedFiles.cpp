@@ -35,6 +35,6 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     }
     m_nSilentEnds = 0;
     // Show the new state at once, as after any player command.
-    ShowOutcome(firstAdded, oldIndex, 0);
+    ShowOutcome(firstAdded, oldIndex, 0, nullptr);
     if (opened && !m_bTrackOpen) m_view.ShowNoSoundDevice();
 }

@@ -110,11 +110,13 @@ bool CPlayerController::Command(int nCode, bool automatic) {
         break;
     }
     bool noSound = false;
+    bool asked = false; // the missing-file question ran a message loop: the list may have changed
     if (startsTrack) {
         // A new track starts at its beginning, whatever the one before had played.
         elapsedSec = 0;
         const StartResult started = StartTrack(entry.m_strPath);
-        if (started == StartResult::OpenFailed && m_view.AskRemoveMissingFile(entry.m_strPath)) {
+        asked = started == StartResult::OpenFailed;
+        if (asked && m_view.AskRemoveMissingFile(entry.m_strPath)) {
             m_playlist.RemoveAt(index);
             m_decoder.StartCallback();
             m_view.PlaylistChanged();
@@ -123,16 +125,22 @@ bool CPlayerController::Command(int nCode, bool automatic) {
         noSound = started == StartResult::NoSound;
     }
     m_decoder.StartCallback();
-    ShowOutcome(index, oldIndex, elapsedSec);
+    ShowOutcome(index, oldIndex, elapsedSec, haveEntry && !asked ? &entry : nullptr);
     // The entry stays current; the next press of play tries again. An automatic advance never
     // asks: nobody pressed anything.
     if (noSound && !automatic) m_view.ShowNoSoundDevice();
     return true;
 }
 
-void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec) {
+void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec,
+                                    const CTrackEntry* current) {
     CPlayerOutcome outcome;
-    outcome.current = m_playlist.Current();
+    if (current) {
+        outcome.current.nIndex = index;
+        outcome.current.entry = *current;
+    } else {
+        outcome.current = m_playlist.Current();
+    }
     outcome.nIndex = index;
     outcome.nOldIndex = oldIndex;
     outcome.nElapsedSec = elapsedSec;

@@ -48,8 +48,9 @@ private:
     StartResult StartTrack(const std::string& path);
     // The end of the open track (`playedSound` false: it gave no sound).
     void OnTrackEnded(bool playedSound);
-    // What every command that acted ends with: ticker, editor, skin.
-    void ShowOutcome(int index, int oldIndex, int elapsedSec);
+    // What every command that acted ends with: ticker, editor, skin. `current` is the entry the
+    // command took, which is the current entry at `index` (null: the playlist is asked).
+    void ShowOutcome(int index, int oldIndex, int elapsedSec, const CTrackEntry* current);
 
     IDecoder& m_decoder;
     CPlaylist& m_playlist;
