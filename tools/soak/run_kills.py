@@ -29,7 +29,8 @@ def run_one(opts, program, test, rounds, report):
     result = subprocess.run(
         [opts.runner, os.path.join(opts.bin, program), "--gtest_filter=" + test,
          "--gtest_output=json:Z:" + report.replace("/", "\\")],  # a Windows path for Wine
-        env=dict(os.environ, PLAYER_KILL_ROUNDS=str(rounds)), capture_output=True, text=True)
+        env=dict(os.environ, PLAYER_KILL_ROUNDS=str(rounds)), capture_output=True,
+        encoding="cp932", errors="replace")  # Wine speaks the ANSI code page
     seconds = time.monotonic() - started
     properties = {}
     if os.path.exists(report):
