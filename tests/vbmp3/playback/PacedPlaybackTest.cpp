@@ -20,7 +20,10 @@ using vbmp3test::Notification;
 using vbmp3test::NotificationLog;
 using vbmp3test::NowSeconds;
 
-constexpr double kTolerance = 0.2;    // seconds between hearing and being told
+// Seconds between hearing and being told. What is decoded runs about 0.8 s (the device's queued
+// buffers) ahead of what is heard, so this still tells the two apart; 0.2 s was exceeded by a
+// loaded machine (0.201 s in a clean-clone run beside the end-to-end tests).
+constexpr double kTolerance = 0.4;
 constexpr double kTrackSeconds = 4.0; // timing4.mp3
 
 class PacedPlayback : public ::testing::Test {
