@@ -20,9 +20,17 @@
  * each at 44.1 kHz) queued; a busy window thread does not hold it up. Frames that are damaged or
  * that the codec rejects are skipped; a change of sample rate or channel count inside a file
  * reopens the codec and the device. A file with a LAME tag plays sample-exact: the codec's own
- * delay (529 samples), the encoder's delay and its padding are trimmed. The device stays open
- * after a file has stopped and is used again by the next file of the same format, which keeps
- * the gap between two tracks short; vbmp3_free closes it.
+ * delay (529 samples), the encoder's delay and its padding are trimmed.
+ *
+ * One track into the next without a gap: a file is at its end (VBMP3_NOTIFY_END) when its last
+ * sample has been handed to the device, which then still plays up to eight buffers (at most
+ * about 0.8 s at 44.1 kHz) of it. A file opened and played meanwhile, as a caller does in the end
+ * notification, is written behind them: the device plays its first sample right after the last
+ * one of the file before, with nothing inserted and nothing lost. vbmp3_close and vbmp3_open
+ * leave those last buffers playing; vbmp3_stop silences them at once. A file of another sample
+ * rate or channel count is played once they have played out, on the device reopened for its
+ * format (a few milliseconds of silence). The device stays open between files; vbmp3_free
+ * closes it.
  *
  * Notifications: a thread of the library's own calls the registered function, one call at a
  * time, never while the library's lock is held, so the function may call any vbmp3_* function
@@ -111,12 +119,16 @@ typedef struct VBMP3_OPEN_INFO {
 /* Notification function, __stdcall, called on the library's notification thread (never on the
  * caller's), one call at a time:
  *   VBMP3_NOTIFY_ELAPSED (1): the whole seconds heard of the playing file changed; `value` is the
- *     new count (what the device has played, not what has been decoded). Sent at most once per
- *     change; when notifications were held up, only the latest count is sent.
- *   VBMP3_NOTIFY_END (4): the last sample of the file has been played; `value` is 1, or 0 when the
- *     file gave no sample at all (none of its audio could be decoded: it "ended" at once). Sent
- *     exactly once per vbmp3_play that reaches the end, after the last elapsed notification; not
- *     sent when the file was stopped first or the device failed.
+ *     new count (what the device has played, not what has been decoded). Sent once with 0 when
+ *     the file's first sample is heard (after the end of the file before, when it was played
+ *     behind it), then at most once per change; when notifications were held up, only the latest
+ *     count is sent.
+ *   VBMP3_NOTIFY_END (4): the last sample of the file has been handed to the device, which plays
+ *     it within about 0.8 s (see "One track into the next" above): the moment to open and play
+ *     the next file. `value` is 1, or 0 when the file gave no sample at all (none of its audio
+ *     could be decoded: it "ended" at once). Sent exactly once per vbmp3_play that reaches the
+ *     end, after the last elapsed notification; not sent when the file was stopped first or the
+ *     device failed.
  *   VBMP3_NOTIFY_FAILED (5): the output device failed while the file played (it was unplugged,
  *     its driver gave up, or another program took it): playing has stopped, the state is 0 and
  *     no VBMP3_NOTIFY_END follows; `value` is 0. At most once per vbmp3_play. */
@@ -149,21 +161,26 @@ VBMP3_API BOOL WINAPI vbmp3_free(void);
  * thread, also inside the notification; reads the file's headers and tags before it returns. */
 VBMP3_API BOOL WINAPI vbmp3_open(const char* path, VBMP3_OPEN_INFO* info);
 
-/* Stops playing and closes the open file; the output device stays open for the next file.
- * Returns TRUE, also with no file open. Any thread, also inside the notification. */
+/* Stops playing and closes the open file; the output device stays open for the next file (and
+ * plays out the last buffers of a file that has ended). Returns TRUE, also with no file open. Any
+ * thread, also inside the notification. */
 VBMP3_API BOOL WINAPI vbmp3_close(void);
 
 /* Plays the open file from its start, also when it plays or is paused already. Returns TRUE when
- * the playback thread has started: the state is then 1 (playing) and the elapsed time 0. Returns
- * FALSE, with the state 0 (stopped), when no file is open, there is no audio device or it
- * refuses the file's format, or the thread cannot be created. Any thread, also inside the
+ * the playback thread has started: the state is then 1 (playing) and the elapsed time 0 (it stays
+ * 0 while the end of the file before still plays). Returns FALSE, with the state 0 (stopped),
+ * when no file is open, there is no audio device or it refuses the file's format, or the thread
+ * cannot be created. When the device still plays the end of a file of another format, it is
+ * reopened for this one once that end has played: if it refuses the format then,
+ * VBMP3_NOTIFY_FAILED follows. Any thread, also inside the
  * notification; waits for nothing but the opening of the device. */
 VBMP3_API BOOL WINAPI vbmp3_play(void);
 
 /* Stops playing, also when nothing plays: the state is 0 and the elapsed time 0 afterwards, the
- * file stays open and the device idle; notifications of the stopped play that are not delivered
- * yet are dropped. Returns TRUE. Any thread, also inside the notification; waits for the
- * playback thread to end (a few milliseconds). */
+ * file stays open and the device idle and silent (also the last buffers of a file that has ended,
+ * which vbmp3_close and vbmp3_open would let play out); notifications of the stopped play that
+ * are not delivered yet are dropped. Returns TRUE. Any thread, also inside the notification;
+ * waits for the playback thread to end (a few milliseconds). */
 VBMP3_API BOOL WINAPI vbmp3_stop(void);
 
 /* Halts the playing file, keeping its position: the state becomes 2 and the elapsed time stands
@@ -179,12 +196,12 @@ VBMP3_API BOOL WINAPI vbmp3_restart(void);
 #define VBMP3_STATE_PLAYING 1
 #define VBMP3_STATE_PAUSED 2
 
-/* Returns the state: 0 stopped (nothing open, never played, stopped, played to its end, or the
+/* Returns the state: 0 stopped (nothing open, never played, stopped, at its end, or the
  * output device failed while playing), 1 playing, 2 paused. Writes to `elapsedSec` (caller's; may
  * be NULL) the whole seconds of the file that the device has played, as heard rather than as
- * decoded: 0 when stopped or nothing plays, the whole length after the file has played to its
- * end. Any thread, also inside the notification; it reads what the playback thread last noted
- * (which it updates at least at every change of the whole second) and never waits for it. */
+ * decoded: 0 when stopped or nothing plays, the whole length once the file is at its end. Any
+ * thread, also inside the notification; it reads what the playback thread last noted (which it
+ * updates at least at every change of the whole second) and never waits for it. */
 VBMP3_API INT32 WINAPI vbmp3_getState(INT32* elapsedSec);
 
 /* Reads the tags and measures the MPEG audio of `path` (code page 932; owned by the caller),

@@ -34,6 +34,9 @@ public:
     virtual HANDLE BufferDoneEvent() const = 0;
     // PCM frames played since the device was opened or last reset; false when it cannot say.
     virtual bool PlayedFrames(std::uint64_t& frames) = 0;
+    // PCM frames written since the device was opened or last reset: the count that PlayedFrames
+    // will reach when the next frame written starts to sound.
+    virtual std::uint64_t WrittenFrames() const = 0;
     virtual void Pause() = 0;
     virtual void Resume() = 0;
     // Drops everything queued; afterwards the device is idle, not paused, and counts from 0.

@@ -16,9 +16,10 @@ namespace {
 // second is further off than that.
 constexpr DWORD kIdleWakeMs = 1000;
 
-// The file's elapsed seconds as the device plays them, reported as they change. The device may
-// have played earlier files since it was opened or reset, so the file's frames count from where
-// the device stood when the file (or a device reopened for a new format) started.
+// The file's elapsed seconds as the device plays them, reported as they change, and once when the
+// file's first sample is heard (0). The device may still be playing the end of the file before,
+// so the file's frames count from where its first frame is written: the device's count of
+// written frames when the file (or a device reopened for a new format) started.
 class HeardReporter {
 public:
     HeardReporter(PlaybackEvents& events, std::atomic<int>& elapsed)
@@ -26,19 +27,27 @@ public:
 
     void StartSegment(AudioOutput& output) {
         m_heard.StartSegment(output.Format().sampleRate);
-        m_nSegmentStart = 0;
-        output.PlayedFrames(m_nSegmentStart);
+        m_nSegmentStart = output.WrittenFrames();
     }
     void Update(AudioOutput& output) {
         std::uint64_t frames = 0;
-        if (output.PlayedFrames(frames) && frames >= m_nSegmentStart)
+        // Once the device has played all that came before the file, its first sample sounds.
+        if (output.PlayedFrames(frames) && frames >= m_nSegmentStart) {
             m_heard.SetPlayedFrames(frames - m_nSegmentStart);
+            m_bHeard = true;
+        }
         const int seconds = m_heard.WholeSeconds();
         m_nElapsed = seconds;
-        if (seconds != m_nReported) {
+        if (m_bHeard && seconds != m_nReported) {
             m_nReported = seconds;
             m_events.ElapsedChanged(seconds);
         }
+    }
+    // Every frame of the file has gone to the device: its time is all of them, as it will be
+    // heard once the device has played them.
+    void AllWritten(AudioOutput& output) {
+        m_heard.SetPlayedFrames(output.WrittenFrames() - m_nSegmentStart);
+        m_nElapsed = m_heard.WholeSeconds();
     }
     DWORD MillisecondsToNextSecond() const {
         return static_cast<DWORD>(m_heard.MillisecondsToNextSecond());
@@ -49,7 +58,8 @@ private:
     std::atomic<int>& m_nElapsed; // the session's, read by vbmp3_getState
     HeardTime m_heard;
     std::uint64_t m_nSegmentStart = 0;
-    int m_nReported = 0;
+    bool m_bHeard = false; // the file's first sample has been played
+    int m_nReported = -1;
 };
 
 } // namespace
@@ -166,7 +176,10 @@ void PlaybackSession::Run() {
                 continue;
             }
         }
-        if (decoded && queued == 0) {
+        if (decoded) {
+            // The device still plays the end (at most kOutputBuffers buffers): the next file
+            // that the caller plays now is written behind it, without a gap. A stop silences it.
+            heard.AllWritten(*m_output);
             Finish(Phase::Ended);
             m_events.Ended(playedSound);
             return;

@@ -1,6 +1,7 @@
-// One play of one file: the playback thread, from vbmp3_play to the end of the file or to
-// vbmp3_stop. It decodes ahead into the output's buffers, keeps them queued, follows what the
-// device has played and reports the elapsed seconds and the end.
+// One play of one file: the playback thread, from vbmp3_play to the end of the file (its last
+// sample written to the device) or to vbmp3_stop. It decodes ahead into the output's buffers,
+// keeps them queued, follows what the device has played and reports the elapsed seconds and the
+// end.
 #ifndef VBMP3_PLAYBACK_PLAYBACKSESSION_H
 #define VBMP3_PLAYBACK_PLAYBACKSESSION_H
 
@@ -26,9 +27,10 @@ class PlaybackSession {
 public:
     enum class Phase { Playing, Paused, Ended, Failed };
 
-    // Plays `file` (measured as `facts`) from its start on `output`, which must be open for the
-    // file's first format; `reopen` gives a device for a change of format inside the file. The
-    // file, the opener's state and `events` must outlive the session.
+    // Plays `file` (measured as `facts`) from its start on `output`, written behind what it still
+    // plays of the file before; `reopen` gives a device for another format (the file's first, when
+    // `output` was left open for another, or a change inside the file) once `output` has played
+    // out. The file, the opener's state and `events` must outlive the session.
     PlaybackSession(ByteSource& file, const StreamFacts& facts, std::unique_ptr<AudioOutput> output,
                     OutputOpener reopen, PlaybackEvents& events, DWORD stallTimeoutMs);
     ~PlaybackSession(); // Stop()

@@ -20,9 +20,12 @@ void Player::EndSession() {
         m_output.reset(); // opened afresh for the next file
     else if (m_output && phase != PlaybackSession::Phase::Ended)
         m_output->Reset();
-    // A file that played to its end left the device idle and unpaused. Resetting it anyway would
-    // cost tens of milliseconds under Wine between two tracks, and would throw away what the
-    // sound card's driver may still hold of the end.
+    // A file that has ended left the device unpaused, still playing its last buffers: the next
+    // file is written behind them. Only Stop silences them.
+}
+
+void Player::Silence() {
+    if (m_output && m_output->QueuedBuffers() > 0) m_output->Reset();
 }
 
 bool Player::Open(const char* path) {
@@ -42,7 +45,10 @@ bool Player::Play() {
     if (!m_file) return false;
     EndSession();
     const PcmFormat format = m_file->Format();
-    if (m_output && m_output->Format() != format) m_output.reset();
+    // A device of another format that still plays the end of the file before goes to the new
+    // play, which reopens it for its own format once that end has played out.
+    if (m_output && m_output->Format() != format && m_output->QueuedBuffers() == 0)
+        m_output.reset();
     if (!m_output) m_output = m_openOutput(format);
     if (!m_output) return false;
     auto session =
@@ -58,6 +64,7 @@ bool Player::Play() {
 
 void Player::Stop() {
     EndSession();
+    Silence();
 }
 
 bool Player::Pause() {

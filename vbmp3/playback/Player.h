@@ -1,6 +1,7 @@
 // The library's one decoder: the open file, the play of it, and the output device, which stays
-// open from one file to the next while their format is the same, so that the next file starts
-// without waiting for a device to open. Not thread-safe: Library serialises the calls.
+// open from one file to the next while their format is the same: a file is at its end once its
+// last sample is written to the device, and the next one played then is written behind it, so
+// that the two join without a gap. Not thread-safe: Library serialises the calls.
 #ifndef VBMP3_PLAYBACK_PLAYER_H
 #define VBMP3_PLAYBACK_PLAYER_H
 
@@ -41,8 +42,11 @@ public:
     PlayerState State(int& elapsedSec) const;
 
 private:
-    // Ends the play (the playback thread) and keeps its device, idle, for the next one.
+    // Ends the play (the playback thread) and keeps its device for the next one: idle, or still
+    // playing the last buffers of a file that has ended.
     void EndSession();
+    // Drops what the device still plays: the stopped device is silent at once.
+    void Silence();
 
     const OutputOpener m_openOutput;
     PlaybackEvents& m_events; // not owned

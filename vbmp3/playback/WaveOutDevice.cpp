@@ -75,6 +75,7 @@ bool WaveOutDevice::Write(const std::int16_t* pcm, std::size_t frames) {
     }
     buffer.queued = true;
     m_nNext = (m_nNext + 1) % m_buffers.size();
+    m_nWritten += frames;
     if (m_capture && !m_capture->Append(pcm, frames)) m_capture.reset(); // a full disk ends it
     return true;
 }
@@ -118,6 +119,7 @@ void WaveOutDevice::Reset() {
         if (buffer.queued) TakeBack(buffer);
     }
     m_nNext = 0;
+    m_nWritten = 0;
 }
 
 } // namespace vbmp3

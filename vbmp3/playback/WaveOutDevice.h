@@ -33,6 +33,7 @@ public:
     bool Write(const std::int16_t* pcm, std::size_t frames) override;
     HANDLE BufferDoneEvent() const override { return m_doneEvent.Get(); }
     bool PlayedFrames(std::uint64_t& frames) override;
+    std::uint64_t WrittenFrames() const override { return m_nWritten; }
     void Pause() override;
     void Resume() override;
     void Reset() override;
@@ -53,6 +54,7 @@ private:
     HWAVEOUT m_hDevice;
     bool m_bPaused = false;
     PcmFormat m_format;
+    std::uint64_t m_nWritten = 0; // frames, since the device was opened or last reset
     std::size_t m_nNext = 0; // the buffer to write next: buffers are written and played in turn
     std::unique_ptr<WavFileWriter> m_capture;
 };

@@ -1,6 +1,7 @@
 // Playback against a sound card that plays at real time (tools/wine/paced-sink, started by
-// run-with-paced-sink.sh): the elapsed seconds and the end of the track come when the sound is
-// heard, not when it is decoded, and a pause holds them. The sink starts playing within
+// run-with-paced-sink.sh): the elapsed seconds come when the sound is heard, not when it is
+// decoded, the end of the track when its last sample goes to the device (the queued buffers
+// before it is heard), and a pause holds them. The sink starts playing within
 // milliseconds of the first write, so what is heard at a moment is the time since vbmp3_play.
 #include <gtest/gtest.h>
 
@@ -25,6 +26,9 @@ using vbmp3test::NowSeconds;
 // loaded machine (0.201 s in a clean-clone run beside the end-to-end tests).
 constexpr double kTolerance = 0.4;
 constexpr double kTrackSeconds = 4.0; // timing4.mp3
+// What the device still plays when the end is told: eight buffers of 4,608 frames at 44.1 kHz,
+// the last of them partly filled.
+constexpr double kTailSeconds = 0.8;
 
 class PacedPlayback : public ::testing::Test {
 protected:
@@ -49,7 +53,7 @@ protected:
     }
 };
 
-TEST_F(PacedPlayback, ElapsedSecondsAndTheEndComeWhenTheSoundIsHeard) {
+TEST_F(PacedPlayback, ElapsedSecondsComeWhenHeardAndTheEndAsTheLastSampleGoesToTheDevice) {
     // At the first end, the notification plays the track again, as the player does.
     std::atomic<int> ends{0};
     NotificationLog::SetAction([&](INT32 code, INT32) {
@@ -66,21 +70,53 @@ TEST_F(PacedPlayback, ElapsedSecondsAndTheEndComeWhenTheSoundIsHeard) {
     const std::vector<Notification> elapsed = Of(VBMP3_NOTIFY_ELAPSED);
     const std::vector<Notification> endings = Of(VBMP3_NOTIFY_END);
     ASSERT_EQ(endings.size(), 2u); // once per play
+    // 0 as the first sample is heard, then each second heard before the end is told. The stop
+    // silences what the device still held of the first play: the second starts at once.
     ASSERT_EQ(elapsed.size(), 8u);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(elapsed[i].value, i + 1);
-        EXPECT_NEAR(elapsed[i].seconds - start, i + 1, kTolerance) << "second " << i + 1;
-        EXPECT_EQ(elapsed[4 + i].value, i + 1);
-        EXPECT_NEAR(elapsed[4 + i].seconds - endings[0].seconds, i + 1, kTolerance);
+        EXPECT_EQ(elapsed[i].value, i);
+        EXPECT_NEAR(elapsed[i].seconds - start, i, kTolerance) << "second " << i;
+        EXPECT_EQ(elapsed[4 + i].value, i);
+        EXPECT_NEAR(elapsed[4 + i].seconds - endings[0].seconds, i, kTolerance);
     }
-    EXPECT_NEAR(endings[0].seconds - start, kTrackSeconds, kTolerance);
-    EXPECT_NEAR(endings[1].seconds - endings[0].seconds, kTrackSeconds, kTolerance);
+    EXPECT_NEAR(endings[0].seconds - start, kTrackSeconds - kTailSeconds, kTolerance);
+    EXPECT_NEAR(endings[1].seconds - endings[0].seconds, kTrackSeconds - kTailSeconds, kTolerance);
+}
+
+TEST_F(PacedPlayback, TheNextFilePlayedAtTheEndIsHeardAsItEndsAndAStopThenKeepsTheNextUnheard) {
+    // As the player does at an end: open and play the next file, without a stop. At the second
+    // end the test stops at once instead, while the device still plays that end.
+    std::atomic<int> ends{0};
+    const std::string path = vbmp3test::PlaybackSample("timing4.mp3");
+    NotificationLog::SetAction([&](INT32 code, INT32) {
+        if (code != VBMP3_NOTIFY_END) return;
+        vbmp3_open(path.c_str(), nullptr);
+        vbmp3_play();
+        if (++ends == 2) vbmp3_stop();
+    });
+    const double start = NowSeconds();
+    ASSERT_TRUE(vbmp3_play());
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 2, 15000));
+    ::Sleep(1500); // longer than the end that the stop cut off
+
+    const std::vector<Notification> elapsed = Of(VBMP3_NOTIFY_ELAPSED);
+    const std::vector<Notification> endings = Of(VBMP3_NOTIFY_END);
+    ASSERT_EQ(endings.size(), 2u);
+    // Each play's 0 comes as its first sample is heard: the second's as the first one's sound
+    // ends. The third play was stopped before any of it was heard: no 0 of it.
+    ASSERT_EQ(elapsed.size(), 8u);
+    EXPECT_EQ(elapsed[4].value, 0);
+    EXPECT_NEAR(elapsed[4].seconds - start, kTrackSeconds, kTolerance);
+    EXPECT_NEAR(endings[1].seconds - start, 2 * kTrackSeconds - kTailSeconds, kTolerance);
+    INT32 heard = -1;
+    EXPECT_EQ(vbmp3_getState(&heard), VBMP3_STATE_STOPPED);
+    EXPECT_EQ(heard, 0);
 }
 
 TEST_F(PacedPlayback, APauseHoldsThePositionForAsLongAsItLasts) {
     const double start = NowSeconds();
     ASSERT_TRUE(vbmp3_play());
-    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_ELAPSED, 1, 5000));
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_ELAPSED, 2, 5000)); // 0, then 1
     ASSERT_TRUE(vbmp3_pause());
     const double pausedAt = NowSeconds();
     INT32 before = -1, after = -1;
@@ -89,16 +125,17 @@ TEST_F(PacedPlayback, APauseHoldsThePositionForAsLongAsItLasts) {
     EXPECT_EQ(vbmp3_getState(&after), 2);
     EXPECT_EQ(after, before);
     EXPECT_EQ(before, 1);
-    EXPECT_EQ(NotificationLog::All().size(), 1u); // nothing heard, nothing told
+    EXPECT_EQ(NotificationLog::All().size(), 2u); // 0 and 1: nothing heard since, nothing told
     ASSERT_TRUE(vbmp3_restart());
     const double pause = NowSeconds() - pausedAt;
     ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 1, 10000));
 
     const std::vector<Notification> elapsed = Of(VBMP3_NOTIFY_ELAPSED);
     ASSERT_EQ(elapsed.size(), 4u);
-    for (int i = 1; i < 4; ++i) // the seconds after the pause are late by the pause
-        EXPECT_NEAR(elapsed[i].seconds - start, i + 1 + pause, kTolerance) << "second " << i + 1;
-    EXPECT_NEAR(Of(VBMP3_NOTIFY_END)[0].seconds - start, kTrackSeconds + pause, kTolerance);
+    for (int i = 2; i < 4; ++i) // the seconds after the pause are late by the pause
+        EXPECT_NEAR(elapsed[i].seconds - start, i + pause, kTolerance) << "second " << i;
+    EXPECT_NEAR(Of(VBMP3_NOTIFY_END)[0].seconds - start, kTrackSeconds - kTailSeconds + pause,
+                kTolerance);
 }
 
 } // namespace

@@ -60,6 +60,10 @@ public:
         frames = m_nPlayed;
         return true;
     }
+    std::uint64_t WrittenFrames() const override {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_nPlayed + m_nWaiting;
+    }
     void Pause() override {
         std::lock_guard<std::mutex> lock(m_lock);
         m_bPaused = true;
@@ -83,7 +87,7 @@ private:
         ::SetEvent(m_done.Get());
     }
 
-    std::mutex m_lock;
+    mutable std::mutex m_lock;
     PcmFormat m_format;
     DeviceLog& m_log;
     vbmp3::UniqueHandle m_done;
