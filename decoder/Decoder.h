@@ -16,9 +16,11 @@ struct CFileInfo {
 
 class IDecoder {
 public:
-    // Notification: NOTIFY_END when the open file has played to its end (`value` 0 when it gave
-    // no sound at all); NOTIFY_FAILED when the sound device failed while it played (playing
-    // has stopped); any other code carries the elapsed whole seconds in `value`. May arrive on
+    // Notification: NOTIFY_END when the open file is at its end, its last sample handed to the
+    // device, which still plays it for a moment (`value` 0 when it gave no sound at all);
+    // NOTIFY_FAILED when the sound device failed while it played (playing has stopped);
+    // NOTIFY_ELAPSED (and any other code) carries the elapsed whole seconds heard in `value`,
+    // 0 once as the file's first sample is heard. May arrive on
     // a thread of the library's own. The function gets the context registered with it and
     // answers whether it passed the notification on.
     using NotifyFunc = bool (*)(void* context, int code, int value);
@@ -26,6 +28,7 @@ public:
     static constexpr int STATE_STOPPED = 0;
     static constexpr int STATE_PLAYING = 1;
     static constexpr int STATE_PAUSED = 2;
+    static constexpr int NOTIFY_ELAPSED = 1;
     static constexpr int NOTIFY_END = 4;
     static constexpr int NOTIFY_FAILED = 5;
 

@@ -4,6 +4,7 @@
 #include "playlist/AddFiles.h"
 
 void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
+    ShowPendingOutcome();
     // One box per file that cannot be taken; the others are still taken.
     const CAddedFiles added =
         AddFiles(m_playlist, m_decoder, paths, AfterProblem::Continue, [this](FileProblem problem) {
@@ -19,7 +20,7 @@ void CPlayerController::AddDroppedFiles(const std::vector<std::string>& paths) {
     m_view.PlaylistChanged();
     const int oldIndex = m_playlist.GetCurrentIndex();
     m_decoder.StopCallback();
-    CloseTrack();
+    CloseTrack(true);
     m_decoder.StartCallback();
     // The message boxes above ran message loops, in which the player may have removed entries
     // (a missing file at the end of a track): the first new entry still listed plays.

@@ -34,22 +34,25 @@ bool CPlayerController::TakeEntry(int nCode, int state, int elapsedSec, int* pIn
     }
 }
 
-void CPlayerController::CloseTrack() {
-    m_decoder.Stop();
+void CPlayerController::CloseTrack(bool silence) {
+    if (silence) m_decoder.Stop();
     m_decoder.Close();
     m_bTrackOpen = false;
     m_queue.TrackChanging();
 }
 
-CPlayerController::StartResult CPlayerController::StartTrack(const std::string& path) {
-    CloseTrack();
+CPlayerController::StartResult CPlayerController::StartTrack(const std::string& path,
+                                                             bool afterEnd) {
+    CloseTrack(!afterEnd);
     if (!m_decoder.Open(path)) return StartResult::OpenFailed;
     m_bTrackOpen = m_decoder.Play();
     return m_bTrackOpen ? StartResult::Playing : StartResult::NoSound;
 }
 
 bool CPlayerController::EndThenPause() {
-    if (!PlayerControl(PC_NEXTPLAY)) return false;
+    // The advance the end notice would make (what the device still plays of the track goes on
+    // after the pause), then the pause, which holds that end and the next track alike.
+    if (!Command(PC_NEXTPLAY, true)) return false;
     // The next track may not have started (its file missing): then there is nothing to pause.
     if (m_decoder.GetState(nullptr) != IDecoder::STATE_PLAYING) return true;
     return PlayerControl(PC_PLAYPAUSE);
@@ -60,6 +63,7 @@ bool CPlayerController::PlayerControl(int nCode) {
 }
 
 bool CPlayerController::Command(int nCode, bool automatic) {
+    ShowPendingOutcome();
     int elapsedSec = 0;
     int state = m_decoder.GetState(&elapsedSec);
     const int oldIndex = m_playlist.GetCurrentIndex();
@@ -91,7 +95,7 @@ bool CPlayerController::Command(int nCode, bool automatic) {
     switch (nCode) {
     case PC_STOP:
         if (state != IDecoder::STATE_STOPPED) {
-            CloseTrack();
+            CloseTrack(true);
             elapsedSec = 0;
         }
         break;
@@ -114,7 +118,7 @@ bool CPlayerController::Command(int nCode, bool automatic) {
     if (startsTrack) {
         // A new track starts at its beginning, whatever the one before had played.
         elapsedSec = 0;
-        const StartResult started = StartTrack(entry.m_strPath);
+        const StartResult started = StartTrack(entry.m_strPath, automatic);
         asked = started == StartResult::OpenFailed;
         if (asked && m_view.AskRemoveMissingFile(entry.m_strPath)) {
             m_playlist.RemoveAt(index);
@@ -124,8 +128,15 @@ bool CPlayerController::Command(int nCode, bool automatic) {
         }
         noSound = started == StartResult::NoSound;
     }
+    const CTrackEntry* taken = haveEntry && !asked ? &entry : nullptr;
+    if (automatic && startsTrack && m_bTrackOpen) {
+        // Before notifications resume: the new track's first notice shows it.
+        m_pendingOutcome = MakeOutcome(index, oldIndex, elapsedSec, taken);
+        m_decoder.StartCallback();
+        return true;
+    }
     m_decoder.StartCallback();
-    ShowOutcome(index, oldIndex, elapsedSec, haveEntry && !asked ? &entry : nullptr);
+    ShowOutcome(index, oldIndex, elapsedSec, taken);
     // The entry stays current; the next press of play tries again. An automatic advance never
     // asks: nobody pressed anything.
     if (noSound && !automatic) m_view.ShowNoSoundDevice();
@@ -134,6 +145,18 @@ bool CPlayerController::Command(int nCode, bool automatic) {
 
 void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec,
                                     const CTrackEntry* current) {
+    m_view.ShowOutcome(MakeOutcome(index, oldIndex, elapsedSec, current));
+}
+
+void CPlayerController::ShowPendingOutcome() {
+    if (!m_pendingOutcome) return;
+    const CPlayerOutcome outcome = std::move(*m_pendingOutcome);
+    m_pendingOutcome.reset();
+    m_view.ShowOutcome(outcome);
+}
+
+CPlayerOutcome CPlayerController::MakeOutcome(int index, int oldIndex, int elapsedSec,
+                                              const CTrackEntry* current) {
     CPlayerOutcome outcome;
     if (current) {
         outcome.current.nIndex = index;
@@ -145,7 +168,7 @@ void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec,
     outcome.nOldIndex = oldIndex;
     outcome.nElapsedSec = elapsedSec;
     outcome.nPlayerState = m_decoder.GetState(nullptr);
-    m_view.ShowOutcome(outcome);
+    return outcome;
 }
 
 void CPlayerController::OnTrackEnded(bool playedSound) {
@@ -161,6 +184,7 @@ void CPlayerController::OnTrackEnded(bool playedSound) {
 }
 
 void CPlayerController::OnDecoderNotify(int code, int value) {
+    ShowPendingOutcome(); // any notice of the new track: it is heard
     if (code == IDecoder::NOTIFY_END) return OnTrackEnded(value != 0);
     if (code == IDecoder::NOTIFY_FAILED) {
         // The device failed and playing has stopped: show it, and let play start afresh.

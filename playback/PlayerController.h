@@ -1,6 +1,7 @@
 // The player controller: every player command, the end of a track and files dropped on the
-// player. It keeps no state of its own: the player's state is the decoder's and the position
-// in the list is the playlist's current index. Platform-free.
+// player. The player's state is the decoder's and the position in the list is the playlist's
+// current index; of its own it keeps only whether its track is open and what an advance at a
+// track's end will show once the next track is heard. Platform-free.
 #pragma once
 
 #include "playback/ControlCodes.h"
@@ -8,6 +9,7 @@
 #include "playback/PlayerView.h"
 #include "playlist/Playlist.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,16 +43,22 @@ private:
     bool Command(int nCode, bool automatic);
     // Play/pause given as the open track ends: the end first, then the pause.
     bool EndThenPause();
-    // Stops and closes the decoder's track (notifications must be off).
-    void CloseTrack();
+    // Stops and closes the decoder's track (notifications must be off). `silence`: also what the
+    // device still plays of a track at its end; an advance at the end keeps it, so that the next
+    // track follows without a gap.
+    void CloseTrack(bool silence);
     enum class StartResult { Playing, OpenFailed, NoSound };
-    // Stop, close, open and play `path`.
-    StartResult StartTrack(const std::string& path);
+    // Stop (unless `afterEnd`), close, open and play `path`.
+    StartResult StartTrack(const std::string& path, bool afterEnd);
     // The end of the open track (`playedSound` false: it gave no sound).
     void OnTrackEnded(bool playedSound);
     // What every command that acted ends with: ticker, editor, skin. `current` is the entry the
     // command took, which is the current entry at `index` (null: the playlist is asked).
     void ShowOutcome(int index, int oldIndex, int elapsedSec, const CTrackEntry* current);
+    CPlayerOutcome MakeOutcome(int index, int oldIndex, int elapsedSec, const CTrackEntry* current);
+    // The outcome of an advance at a track's end waits until the next track is heard (the
+    // decoder's first notice of it), or until anything else happens first.
+    void ShowPendingOutcome();
 
     IDecoder& m_decoder;
     CPlaylist& m_playlist;
@@ -62,4 +70,7 @@ private:
     // Tracks that ended without sound since one played some, or since the user's last command:
     // a whole list of them is a list that would cycle for ever at full speed.
     int m_nSilentEnds = 0;
+    // What an advance at a track's end shows once the device plays the new track: until then
+    // the end of the track before still sounds.
+    std::optional<CPlayerOutcome> m_pendingOutcome;
 };

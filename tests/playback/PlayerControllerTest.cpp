@@ -29,6 +29,10 @@ protected:
     static Calls StartSequence(int i) {
         return {"StopCallback", "Stop", "Close", "Open(" + Path(i) + ")", "Play", "StartCallback"};
     }
+    // At a track's end: no stop, which would silence what the device still plays of it.
+    static Calls AdvanceSequence(int i) {
+        return {"StopCallback", "Close", "Open(" + Path(i) + ")", "Play", "StartCallback"};
+    }
     int Current() const { return playlist.GetCurrentIndex(); }
 };
 
@@ -265,14 +269,23 @@ TEST_F(PlayerControllerTest, MissingFileAnsweredNoKeepsItCurrentAndStopped) {
 
 // --- Notifications ---
 
-TEST_F(PlayerControllerTest, EndOfTrackPlaysTheNextAndTheListRepeats) {
+TEST_F(PlayerControllerTest, EndOfTrackPlaysTheNextWhenHeardAndTheListRepeats) {
     Fill(3);
     StartPlaying(1);
     controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
-    EXPECT_EQ(StartSequence(2), decoder.Calls());
+    EXPECT_EQ(AdvanceSequence(2), decoder.Calls());
+    // The end of entry 1 still sounds: the windows show entry 2 once it is heard.
+    EXPECT_EQ(0, view.redraws);
+    controller.OnDecoderNotify(IDecoder::NOTIFY_ELAPSED, 0);
+    EXPECT_EQ(1, view.redraws);
+    EXPECT_EQ(2, view.editor.back().index);
     decoder.ClearCalls();
     controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
-    EXPECT_EQ(StartSequence(0), decoder.Calls());
+    EXPECT_EQ(AdvanceSequence(0), decoder.Calls());
+    // A command given before the new track is heard shows the advance first, then acts.
+    ASSERT_TRUE(controller.PlayerControl(PC_STOP));
+    EXPECT_EQ(3, view.redraws);
+    EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
 }
 
 TEST_F(PlayerControllerTest, AListWithoutSoundStopsAfterOnePass) {
@@ -295,7 +308,7 @@ TEST_F(PlayerControllerTest, AListWithoutSoundStopsAfterOnePass) {
     EXPECT_EQ(IDecoder::STATE_STOPPED, decoder.State());
     EXPECT_EQ("", decoder.OpenPath()); // closed, and nothing started
     EXPECT_EQ(2, Current());
-    EXPECT_EQ(1, view.redraws);
+    EXPECT_EQ(2, view.redraws); // the advance to the silent entry (shown as it ended), the stop
     EXPECT_EQ(0, view.noSoundMessages);
     // The user asks again: a new pass.
     EXPECT_TRUE(controller.PlayerControl(PC_PLAYPAUSE));

@@ -51,6 +51,7 @@ bool CFakeDecoder::Play() {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     if (!m_open || noDevice) return false;
     m_state = STATE_PLAYING;
+    m_bFirstSampleDue = true;
     return true;
 }
 
@@ -91,8 +92,15 @@ bool CFakeDecoder::GetFileInfo(const std::string& path, CFileInfo* pInfo) {
 
 void CFakeDecoder::StartCallback() {
     Record("StartCallback");
-    std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    m_callbacksOn = true;
+    bool heard = false;
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_mutex);
+        m_callbacksOn = true;
+        heard = m_bFirstSampleDue && m_state == STATE_PLAYING;
+        m_bFirstSampleDue = false;
+    }
+    // As the library does once the track played last is heard: its first sample sounds.
+    if (heard) Notify(NOTIFY_ELAPSED, 0);
 }
 
 void CFakeDecoder::StopCallback() {

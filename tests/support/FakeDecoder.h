@@ -70,5 +70,6 @@ private:
     std::string m_openPath;
     bool m_open = false;
     int m_state = STATE_STOPPED;
+    bool m_bFirstSampleDue = false; // played: the first elapsed notice (0) is due
     int m_getStateCalls = 0;
 };
