@@ -17,6 +17,27 @@
 
 #include <cstdio>
 
+// The parameters of the messages this window receives (res/Messages.h), unpacked for the
+// handlers as framework/MessageTable.h unpacks the system's.
+namespace fw {
+template <> struct Crack<WM_MINI_RESTORE> : CrackNothing {}; // void OnMiniRestore()
+template <> struct Crack<WM_MINI_COMMAND> {                  // void OnMiniCommand(UINT id)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT), WPARAM w, LPARAM) {
+        (self.*h)(static_cast<UINT>(w));
+        return 0;
+    }
+};
+template <> struct Crack<WM_PLAYLIST_CLOSE> : CrackNothing {}; // void OnPlaylistClose()
+template <> struct Crack<WM_PLAYLIST_PLAY> {                   // void OnPlaylistPlay(int index)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(int), WPARAM w, LPARAM) {
+        (self.*h)(static_cast<int>(w));
+        return 0;
+    }
+};
+template <> struct Crack<WM_OPEN_STARTUP_FILES> : CrackNothing {}; // void OnOpenStartupFiles()
+template <> struct Crack<WM_STACK_TICKER> : CrackNothing {};       // void OnStackTicker()
+} // namespace fw
+
 namespace {
 
 time_t CurrentTime() {

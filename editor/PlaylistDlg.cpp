@@ -9,6 +9,18 @@
 
 #include <array>
 
+// The main window's notice that the current entry changed (res/Messages.h), unpacked for the
+// handler as framework/MessageTable.h unpacks the system's messages.
+namespace fw {
+template <> struct Crack<WM_PLAYLIST_CURRENT> { // void OnPlaylistCurrent(int newRow, int oldRow)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(int, int), WPARAM w, LPARAM l) {
+        // -1 comes back from the parameters' unsigned forms.
+        (self.*h)(static_cast<int>(w), static_cast<int>(l));
+        return 0;
+    }
+};
+} // namespace fw
+
 namespace {
 // Images of the list: an ordinary row, the current entry's row.
 constexpr int kRowImage = 0;

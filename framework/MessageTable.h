@@ -161,7 +161,7 @@ template <> struct Crack<WM_COPYDATA> { // BOOL OnCopyData(HWND sender, COPYDATA
 };
 
 // The table entry for one message: Route<WM_X, &Class::OnX>. The program's own messages have
-// their Crack<> beside their definitions (res/Messages.h).
+// their Crack<> beside the message table of the window that receives them.
 template <UINT Msg, auto Handler> LRESULT Route(CDialog& self, WPARAM w, LPARAM l) {
     using T = typename detail::MemberOf<decltype(Handler)>::Class;
     return Crack<Msg>::Call(static_cast<T&>(self), Handler, w, l);

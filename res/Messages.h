@@ -1,9 +1,7 @@
 // The program's own messages between its windows and to themselves, numbered like the resource
-// ids, and how each one's parameters are unpacked for its handler (the only place where that
-// happens, as framework/MessageTable.h does for the system's messages).
+// ids, with what their parameters hold. Each has one receiving window, whose message table
+// unpacks the parameters into typed arguments (its fw::Crack<>, beside the table).
 #pragma once
-
-#include "framework/MessageTable.h"
 
 #include <windows.h>
 
@@ -28,31 +26,3 @@ constexpr UINT WM_OPEN_STARTUP_FILES = WM_APP + 2;
 // Posted by the main window to itself once its place in the window order changed: the ticker
 // follows when the change is over (Wine maps a window that is being activated only after it).
 constexpr UINT WM_STACK_TICKER = WM_APP + 3;
-
-namespace fw {
-
-template <> struct Crack<WM_PLAYLIST_CURRENT> { // void OnPlaylistCurrent(int newRow, int oldRow)
-    template <class T> static LRESULT Call(T& self, void (T::*h)(int, int), WPARAM w, LPARAM l) {
-        // -1 comes back from the parameters' unsigned forms.
-        (self.*h)(static_cast<int>(w), static_cast<int>(l));
-        return 0;
-    }
-};
-template <> struct Crack<WM_MINI_RESTORE> : CrackNothing {}; // void OnMiniRestore()
-template <> struct Crack<WM_MINI_COMMAND> {                  // void OnMiniCommand(UINT id)
-    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT), WPARAM w, LPARAM) {
-        (self.*h)(static_cast<UINT>(w));
-        return 0;
-    }
-};
-template <> struct Crack<WM_PLAYLIST_CLOSE> : CrackNothing {}; // void OnPlaylistClose()
-template <> struct Crack<WM_PLAYLIST_PLAY> {                   // void OnPlaylistPlay(int index)
-    template <class T> static LRESULT Call(T& self, void (T::*h)(int), WPARAM w, LPARAM) {
-        (self.*h)(static_cast<int>(w));
-        return 0;
-    }
-};
-template <> struct Crack<WM_OPEN_STARTUP_FILES> : CrackNothing {}; // void OnOpenStartupFiles()
-template <> struct Crack<WM_STACK_TICKER> : CrackNothing {};       // void OnStackTicker()
-
-} // namespace fw

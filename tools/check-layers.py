@@ -13,8 +13,9 @@ from source_files import ROOT, source_files
 LAYERS = [
     ['app/'],
     ['companions/', 'editor/', 'mainwnd/', 'playback/'],
-    ['playlist/', 'res/'],  # the program's messages are unpacked with the framework's means
+    ['playlist/'],
     ['decoder/', 'framework/'],
+    ['res/'],  # resource ids and messages stand alone
     ['vbmp3/vbmp3.h'],  # the decoder library's public header
 ]
 # Inside the decoder library, top to bottom.
