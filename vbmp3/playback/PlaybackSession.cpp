@@ -31,14 +31,13 @@ public:
     }
     void Update(AudioOutput& output) {
         std::uint64_t frames = 0;
-        // Once the device has played all that came before the file, its first sample sounds.
-        if (output.PlayedFrames(frames) && frames >= m_nSegmentStart) {
-            m_heard.SetPlayedFrames(frames - m_nSegmentStart);
-            m_bHeard = true;
-        }
+        // Until the device has played all that came before the file, none of it is heard; then
+        // its first sample sounds.
+        if (!output.PlayedFrames(frames) || frames < m_nSegmentStart) return;
+        m_heard.SetPlayedFrames(frames - m_nSegmentStart);
         const int seconds = m_heard.WholeSeconds();
         m_nElapsed = seconds;
-        if (m_bHeard && seconds != m_nReported) {
+        if (seconds != m_nReported) {
             m_nReported = seconds;
             m_events.ElapsedChanged(seconds);
         }
@@ -58,8 +57,7 @@ private:
     std::atomic<int>& m_nElapsed; // the session's, read by vbmp3_getState
     HeardTime m_heard;
     std::uint64_t m_nSegmentStart = 0;
-    bool m_bHeard = false; // the file's first sample has been played
-    int m_nReported = -1;
+    int m_nReported = -1; // none yet: the first, 0, comes as the first sample is heard
 };
 
 } // namespace
