@@ -48,8 +48,10 @@
  * Capture: when the environment variable VBMP3_CAPTURE_WAV names a file at the moment the library
  * opens the output device, the device's PCM (exactly what is handed to the device, in the
  * device's format) is also written to that WAV file, which is created anew; it grows while the
- * device stays open, across tracks of the same format. For tests and for people looking into
- * sound problems. */
+ * device stays open, across tracks of the same format. The volume (vbmp3_setVolume) is the
+ * device's own and does not show in it: the capture holds the decoded PCM at full scale. What a
+ * seek drops of the device's queue stays in the capture (it was handed to the device). For tests
+ * and for people looking into sound problems. */
 #ifndef VBMP3_H
 #define VBMP3_H
 
@@ -203,6 +205,50 @@ VBMP3_API BOOL WINAPI vbmp3_restart(void);
  * thread, also inside the notification; it reads what the playback thread last noted (which it
  * updates at least at every change of the whole second) and never waits for it. */
 VBMP3_API INT32 WINAPI vbmp3_getState(INT32* elapsedSec);
+
+/* Moves the playing or paused file to `millisecond` (as heard: 0 is the first sample after the
+ * trimmed encoder delay; a negative time counts as 0). It lands on the start of the audio frame
+ * whose decoded PCM holds that time (frames are 1,152 samples, 26 ms at 44.1 kHz; 576 for MPEG-2
+ * and 2.5), found exactly in CBR and VBR files, with or without a Xing/VBRI header; the sound
+ * from there on is that of a play from the start, but for the decoder's dither (at most 2 LSB).
+ * What the device still held of the old place, or of a file before, is silenced at once and the
+ * new place is written at once: it is heard within a few milliseconds. A paused file stays
+ * paused, the new place queued and heard on vbmp3_restart.
+ * Returns TRUE when the file was playing or paused (state 1 or 2): when it returns, vbmp3_getState
+ * gives the landing whole second and vbmp3_getPosition the landing millisecond, elapsed
+ * notifications of the old place not yet delivered are dropped, and VBMP3_NOTIFY_ELAPSED with the
+ * landing second follows when the first sample of the new place is heard (for a paused file:
+ * after vbmp3_restart), then the seconds as usual. A time at or past the end of the audio ends
+ * the file as its own end does: its sound is silenced, the state is 0 when this returns, and
+ * VBMP3_NOTIFY_END follows with value 1, where the caller plays the next file as usual. In a
+ * damaged file the play lands on the frame found nearest after the time; a time past the last
+ * frame that can be found ends the file. In a file whose sample rate or channel count changes
+ * midway, the part after the change cannot be reached: a time there ends the file.
+ * Returns FALSE, changing nothing, when no file is open, the state is 0 (stopped, never played,
+ * ended, failed), or before vbmp3_init; also when the playback thread cannot be started again
+ * (then the state is 0). Any thread, also inside the notification. The first seek to a place the
+ * play has not reached yet reads the frame headers up to it once (about 5 ms a minute of audio);
+ * within what has played, and 30 s beyond it, a seek takes a few milliseconds. */
+VBMP3_API BOOL WINAPI vbmp3_seek(INT32 millisecond);
+
+/* Writes to `millisecond` (caller's) the time of the playing or paused file that the device has
+ * played, in milliseconds: vbmp3_getState's seconds, finer. Returns TRUE then; FALSE, writing
+ * nothing, when `millisecond` is NULL, the state is 0 (stopped, ended, failed, nothing open) or
+ * before vbmp3_init. Any thread, also inside the notification; never waits for the playback
+ * thread (it reads what the thread last noted, at least at every whole second and at every
+ * buffer the device gives back, about every 0.1 s). */
+VBMP3_API BOOL WINAPI vbmp3_getPosition(INT32* millisecond);
+
+/* Sets the library's volume to `percent` of full scale, clamped to 0..100: the output device's own
+ * volume (waveOutSetVolume, both channels), so it applies at once to what plays, queued buffers
+ * included, without a gap or a restart, and to every device the library opens later (set before
+ * its first write). The device's level is (percent / 100) squared of full scale (50 % is a
+ * quarter of the amplitude, -12 dB), so that steps of 5 % sound about even. vbmp3_init starts
+ * at 100; the volume is not kept across vbmp3_free and vbmp3_init. On current Windows the device
+ * volume is the program's own volume in the system's mixer; a device without volume control
+ * plays at full volume. Returns TRUE, also before vbmp3_init and after vbmp3_free, where it has
+ * no effect. Any thread, also inside the notification. */
+VBMP3_API BOOL WINAPI vbmp3_setVolume(INT32 percent);
 
 /* Reads the tags and measures the MPEG audio of `path` (code page 932; owned by the caller),
  * without decoding; works on any file, open for playing or not.

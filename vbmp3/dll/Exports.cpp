@@ -1,11 +1,13 @@
-// The thirteen exports of VBMP3.DLL (names undecorated through vbmp3.def). Each function's
+// The sixteen exports of VBMP3.DLL (names undecorated through vbmp3.def). Each function's
 // contract (ownership, every return case, the threads it may be called from) is documented at
 // its declaration in vbmp3.h; the playing functions forward to the library's one instance, which
 // serialises them (vbmp3/playback/Library.h). Every body runs inside Guarded: what throws in it
-// becomes the function's failure value (FALSE; 0, stopped, for vbmp3_getState).
+// becomes the function's failure value (FALSE; 0, stopped, for vbmp3_getState; TRUE for
+// vbmp3_setVolume, whose only answer it is).
 #define VBMP3_BUILDING_DLL
 #include "vbmp3/vbmp3.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "vbmp3/core/FileInfo.h"
@@ -102,6 +104,34 @@ INT32 WINAPI vbmp3_getState(INT32* elapsedSec) {
         });
         if (elapsedSec) *elapsedSec = elapsed;
         return INT32{state};
+    });
+}
+
+BOOL WINAPI vbmp3_seek(INT32 millisecond) {
+    return vbmp3::Guarded<BOOL>(FALSE, [&] {
+        return BOOL{
+            TheLibrary().WithPlayer([&](Player& player) { return player.Seek(millisecond); })};
+    });
+}
+
+BOOL WINAPI vbmp3_getPosition(INT32* millisecond) {
+    return vbmp3::Guarded<BOOL>(FALSE, [&] {
+        if (!millisecond) return FALSE;
+        std::int32_t position = 0;
+        if (!TheLibrary().WithPlayer([&](Player& player) { return player.Position(position); }))
+            return FALSE;
+        *millisecond = position;
+        return TRUE;
+    });
+}
+
+BOOL WINAPI vbmp3_setVolume(INT32 percent) {
+    return vbmp3::Guarded<BOOL>(TRUE, [&] {
+        TheLibrary().WithPlayer([&](Player& player) {
+            player.SetVolume(percent);
+            return true;
+        });
+        return TRUE;
     });
 }
 

@@ -41,6 +41,9 @@ public:
     virtual void Resume() = 0;
     // Drops everything queued; afterwards the device is idle, not paused, and counts from 0.
     virtual void Reset() = 0;
+    // Scales what the device plays from now on, queued buffers included: 0 silent, 0xFFFF as
+    // written. Devices without a volume of their own ignore it.
+    virtual void SetVolume(std::uint16_t level) { static_cast<void>(level); }
 };
 
 // Opens an output for `format`; nullptr when there is no device or it refuses the format.

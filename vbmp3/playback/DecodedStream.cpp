@@ -6,7 +6,11 @@
 namespace vbmp3 {
 
 DecodedStream::DecodedStream(ByteSource& source, const StreamFacts& facts)
-    : m_walker(source, AudioBegin(facts), AudioEnd(facts)), m_trim(GaplessTrim::ForStream(facts)) {}
+    : DecodedStream(source, facts, AudioBegin(facts), GaplessTrim::ForStream(facts), nullptr) {}
+
+DecodedStream::DecodedStream(ByteSource& source, const StreamFacts& facts, std::uint64_t from,
+                             const GaplessTrim& trim, FrameIndex* index)
+    : m_walker(source, from, AudioEnd(facts)), m_pIndex(index), m_trim(trim) {}
 
 std::size_t DecodedStream::PendingFrames() const {
     return m_format.channels ? (m_pending.size() - m_nPendingRead) / m_format.channels : 0;
@@ -31,6 +35,7 @@ void DecodedStream::FinishDecoder() {
 bool DecodedStream::DecodeNextFrame() {
     std::optional<MpegFrame> frame = m_heldFrame ? m_heldFrame : m_walker.Next();
     m_heldFrame.reset();
+    if (frame && m_pIndex) m_pIndex->Note(*frame);
     // The walk goes on past the trimmed audio (the padding is a frame or two): a stream of
     // another format may follow it.
     if (!frame) {

@@ -13,6 +13,7 @@
 #include "vbmp3/core/ByteSource.h"
 #include "vbmp3/core/MpegStream.h"
 #include "vbmp3/playback/AcmMp3Decoder.h"
+#include "vbmp3/playback/FrameIndex.h"
 #include "vbmp3/playback/GaplessTrim.h"
 #include "vbmp3/playback/MpegFrameWalker.h"
 #include "vbmp3/playback/PcmFormat.h"
@@ -21,8 +22,12 @@ namespace vbmp3 {
 
 class DecodedStream {
 public:
-    // Reads `source` (which must outlive the stream) as `facts` measured it.
+    // Reads `source` (which must outlive the stream) as `facts` measured it, from its start.
     DecodedStream(ByteSource& source, const StreamFacts& facts);
+    // Reads from the frame at `from` on, trimmed by `trim`, and notes each frame it meets in
+    // `index` (when given; it must outlive the stream).
+    DecodedStream(ByteSource& source, const StreamFacts& facts, std::uint64_t from,
+                  const GaplessTrim& trim, FrameIndex* index);
 
     // Writes up to `maxFrames` PCM frames into `pcm`, all of one format, which goes to `format`,
     // and returns how many; 0 at the end of the stream. A change of sample rate or channel count
@@ -44,6 +49,7 @@ private:
     std::size_t PendingFrames() const;
 
     MpegFrameWalker m_walker;
+    FrameIndex* m_pIndex; // not owned; may be null
     GaplessTrim m_trim;
     std::unique_ptr<AcmMp3Decoder> m_decoder; // reopened after an error or a change of format
     PcmFormat m_format;                       // of the frames being decoded and of m_pending

@@ -10,6 +10,11 @@ namespace vbmp3 {
 
 class HeardTime {
 public:
+    // The time of the first sample played: 0 for a play from the start, the landing time of a
+    // seek.
+    explicit HeardTime(std::uint64_t startMicroseconds = 0)
+        : m_nEarlierMicroseconds(startMicroseconds) {}
+
     // The device starts counting from zero at `sampleRate` Hz: at the start of a track and after
     // each reopening.
     void StartSegment(int sampleRate);
@@ -22,7 +27,7 @@ public:
     int MillisecondsToNextSecond() const;
 
 private:
-    std::uint64_t m_nEarlierMicroseconds = 0; // of the segments before the current one
+    std::uint64_t m_nEarlierMicroseconds; // of the start and the segments before the current one
     int m_nSampleRate = 0;
     std::uint64_t m_nFrames = 0; // of the current segment
 };

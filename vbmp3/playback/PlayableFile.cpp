@@ -14,6 +14,7 @@ std::unique_ptr<PlayableFile> PlayableFile::Open(const char* path) {
     if (facts.first.layer != 3 || facts.frameCount == 0 || !AcmMp3Decoder::CanDecode(facts.first))
         return nullptr;
     file->m_facts = facts;
+    file->m_index = std::make_unique<FrameIndex>(facts);
     return file;
 }
 

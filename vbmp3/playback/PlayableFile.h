@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "vbmp3/core/MpegStream.h"
+#include "vbmp3/playback/FrameIndex.h"
 #include "vbmp3/playback/Win32FileSource.h"
 #include "vbmp3/playback/PcmFormat.h"
 
@@ -21,12 +22,15 @@ public:
     const StreamFacts& Facts() const { return m_facts; }
     // The PCM format of the first frame: what the output device is opened for.
     PcmFormat Format() const { return PcmFormatOf(m_facts.first); }
+    // Where its frames start, as far as plays and seeks have found them.
+    FrameIndex& Index() { return *m_index; }
 
 private:
     explicit PlayableFile(const char* path) : m_source(path) {}
 
     Win32FileSource m_source; // the file's handle, open as long as this object
     StreamFacts m_facts;
+    std::unique_ptr<FrameIndex> m_index; // made once the file is measured
 };
 
 } // namespace vbmp3

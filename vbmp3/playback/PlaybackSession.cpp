@@ -22,21 +22,26 @@ constexpr DWORD kIdleWakeMs = 1000;
 // written frames when the file (or a device reopened for a new format) started.
 class HeardReporter {
 public:
-    HeardReporter(PlaybackEvents& events, std::atomic<int>& elapsed)
-        : m_events(events), m_nElapsed(elapsed) {}
+    HeardReporter(PlaybackEvents& events, std::atomic<int>& heardMs,
+                  std::uint64_t startMicroseconds)
+        : m_events(events), m_nHeardMs(heardMs), m_heard(startMicroseconds) {}
 
     void StartSegment(AudioOutput& output) {
         m_heard.StartSegment(output.Format().sampleRate);
         m_nSegmentStart = output.WrittenFrames();
     }
-    void Update(AudioOutput& output) {
+    void Update(AudioOutput& output, bool paused) {
         std::uint64_t frames = 0;
         // Until the device has played all that came before the file, none of it is heard; then
-        // its first sample sounds.
+        // its first sample sounds. A play that starts paused (a seek in a paused file) is first
+        // heard when it is resumed.
+        // A play that has nothing to write (a seek past the end) is never heard.
+        if (output.WrittenFrames() <= m_nSegmentStart) return;
         if (!output.PlayedFrames(frames) || frames < m_nSegmentStart) return;
+        if (paused && m_nReported < 0) return;
         m_heard.SetPlayedFrames(frames - m_nSegmentStart);
         const int seconds = m_heard.WholeSeconds();
-        m_nElapsed = seconds;
+        m_nHeardMs = Milliseconds();
         if (seconds != m_nReported) {
             m_nReported = seconds;
             m_events.ElapsedChanged(seconds);
@@ -46,15 +51,17 @@ public:
     // heard once the device has played them.
     void AllWritten(AudioOutput& output) {
         m_heard.SetPlayedFrames(output.WrittenFrames() - m_nSegmentStart);
-        m_nElapsed = m_heard.WholeSeconds();
+        m_nHeardMs = Milliseconds();
     }
     DWORD MillisecondsToNextSecond() const {
         return static_cast<DWORD>(m_heard.MillisecondsToNextSecond());
     }
 
 private:
+    int Milliseconds() const { return static_cast<int>(m_heard.Microseconds() / 1000); }
+
     PlaybackEvents& m_events;
-    std::atomic<int>& m_nElapsed; // the session's, read by vbmp3_getState
+    std::atomic<int>& m_nHeardMs; // the session's, read by vbmp3_getState and getPosition
     HeardTime m_heard;
     std::uint64_t m_nSegmentStart = 0;
     int m_nReported = -1; // none yet: the first, 0, comes as the first sample is heard
@@ -62,19 +69,23 @@ private:
 
 } // namespace
 
-PlaybackSession::PlaybackSession(ByteSource& file, const StreamFacts& facts,
-                                 std::unique_ptr<AudioOutput> output, OutputOpener reopen,
-                                 PlaybackEvents& events, DWORD stallTimeoutMs)
-    : m_file(file), m_facts(facts), m_reopen(std::move(reopen)), m_events(events),
-      m_nStallTimeoutMs(stallTimeoutMs), m_output(std::move(output)),
-      m_stop(MakeEvent(true, false)) {}
+PlaybackSession::PlaybackSession(ByteSource& file, const StreamFacts& facts, const PlayStart& start,
+                                 FrameIndex& index, std::unique_ptr<AudioOutput> output,
+                                 OutputOpener reopen, PlaybackEvents& events, DWORD stallTimeoutMs)
+    : m_file(file), m_facts(facts), m_start(start), m_index(index), m_reopen(std::move(reopen)),
+      m_events(events), m_nStallTimeoutMs(stallTimeoutMs), m_output(std::move(output)),
+      m_phase(start.paused ? Phase::Paused : Phase::Playing),
+      m_nHeardMs(static_cast<int>(start.heardMicroseconds / 1000)), m_stop(MakeEvent(true, false)),
+      m_resumed(MakeEvent(false, false)) {}
 
 PlaybackSession::~PlaybackSession() {
     Stop();
 }
 
 bool PlaybackSession::Start() {
-    if (m_thread || !m_stop || !m_output) return false;
+    if (m_thread || !m_stop || !m_resumed || !m_output) return false;
+    // Before the first write, so that nothing of a paused start sounds.
+    if (m_phase.load() == Phase::Paused) m_output->Pause();
     m_thread.Reset(
         reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &ThreadMain, this, 0, nullptr)));
     return static_cast<bool>(m_thread);
@@ -85,6 +96,10 @@ void PlaybackSession::Stop() {
     ::SetEvent(m_stop.Get());
     ::WaitForSingleObject(m_thread.Get(), INFINITE);
     m_thread.Reset();
+}
+
+void PlaybackSession::WaitForEnd() {
+    if (m_thread) ::WaitForSingleObject(m_thread.Get(), INFINITE);
 }
 
 bool PlaybackSession::Pause() {
@@ -103,7 +118,13 @@ bool PlaybackSession::SwitchPause(Phase from, Phase to) {
     else
         m_output->Resume();
     m_phase = to;
+    if (to == Phase::Playing) ::SetEvent(m_resumed.Get());
     return true;
+}
+
+void PlaybackSession::SetVolume(std::uint16_t level) {
+    std::lock_guard<std::mutex> lock(m_outputLock);
+    if (m_output) m_output->SetVolume(level);
 }
 
 std::unique_ptr<AudioOutput> PlaybackSession::TakeOutput() {
@@ -133,15 +154,15 @@ void PlaybackSession::Fail() {
 }
 
 void PlaybackSession::Run() {
-    DecodedStream stream(m_file, m_facts);
-    HeardReporter heard(m_events, m_nElapsed);
+    DecodedStream stream(m_file, m_facts, m_start.decodeFrom, m_start.trim, &m_index);
+    HeardReporter heard(m_events, m_nHeardMs, m_start.heardMicroseconds);
     heard.StartSegment(*m_output);
 
     std::vector<std::int16_t> pcm(kBufferFrames * 2);
     std::size_t heldFrames = 0; // decoded into pcm, not written yet
     PcmFormat heldFormat;
     bool decoded = false;
-    bool playedSound = false; // a sample of the file went to the device
+    bool playedSound = m_start.afterSeek; // a sample of the file went to the device
     int queuedBefore = 0;
     DWORD lastProgress = ::GetTickCount();
 
@@ -153,9 +174,13 @@ void PlaybackSession::Run() {
         else if (queued > 0 && ::GetTickCount() - lastProgress > m_nStallTimeoutMs)
             return Fail();
         queuedBefore = queued;
-        heard.Update(*m_output);
+        heard.Update(*m_output, m_phase.load() == Phase::Paused);
 
-        if (!decoded && queued < kOutputBuffers) {
+        // Wine starts a paused device that holds nothing as soon as it is written to: a play
+        // that starts paused (a seek in a paused file), or a pause at the very end, writes on
+        // only once resumed.
+        const bool holdWrites = queued == 0 && m_phase.load() == Phase::Paused;
+        if (!decoded && queued < kOutputBuffers && !(holdWrites && heldFrames > 0)) {
             if (heldFrames == 0) {
                 heldFrames = stream.Read(pcm.data(), kBufferFrames, heldFormat);
                 decoded = heldFrames == 0;
@@ -186,8 +211,8 @@ void PlaybackSession::Run() {
         const DWORD timeout = m_phase.load() == Phase::Playing
                                   ? std::min(kIdleWakeMs, heard.MillisecondsToNextSecond())
                                   : kIdleWakeMs;
-        const HANDLE wakes[2] = {m_stop.Get(), m_output->BufferDoneEvent()};
-        if (::WaitForMultipleObjects(2, wakes, FALSE, timeout) == WAIT_OBJECT_0) return;
+        const HANDLE wakes[3] = {m_stop.Get(), m_output->BufferDoneEvent(), m_resumed.Get()};
+        if (::WaitForMultipleObjects(3, wakes, FALSE, timeout) == WAIT_OBJECT_0) return;
     }
 }
 

@@ -3,7 +3,15 @@
 namespace vbmp3 {
 
 Player::Player(OutputOpener openOutput, PlaybackEvents& events, DWORD stallTimeoutMs)
-    : m_openOutput(std::move(openOutput)), m_events(events), m_nStallTimeoutMs(stallTimeoutMs) {}
+    : m_openDevice(std::move(openOutput)),
+      m_openOutput([this](const PcmFormat& format) { return OpenAtVolume(format); }),
+      m_events(events), m_nStallTimeoutMs(stallTimeoutMs) {}
+
+std::unique_ptr<AudioOutput> Player::OpenAtVolume(const PcmFormat& format) const {
+    std::unique_ptr<AudioOutput> output = m_openDevice(format);
+    if (output) output->SetVolume(m_nVolumeLevel.load());
+    return output;
+}
 
 Player::~Player() {
     EndSession();
@@ -44,6 +52,10 @@ void Player::Close() {
 bool Player::Play() {
     if (!m_file) return false;
     EndSession();
+    return StartSession(StartOfFile(m_file->Facts()));
+}
+
+bool Player::StartSession(const PlayStart& start) {
     const PcmFormat format = m_file->Format();
     // A device of another format that still plays the end of the file before goes to the new
     // play, which reopens it for its own format once that end has played out.
@@ -51,11 +63,12 @@ bool Player::Play() {
         m_output.reset();
     if (!m_output) m_output = m_openOutput(format);
     if (!m_output) return false;
-    auto session =
-        std::make_unique<PlaybackSession>(m_file->Source(), m_file->Facts(), std::move(m_output),
-                                          m_openOutput, m_events, m_nStallTimeoutMs);
+    auto session = std::make_unique<PlaybackSession>(m_file->Source(), m_file->Facts(), start,
+                                                     m_file->Index(), std::move(m_output),
+                                                     m_openOutput, m_events, m_nStallTimeoutMs);
     if (!session->Start()) {
         m_output = session->TakeOutput();
+        if (m_output && start.paused) m_output->Reset(); // not left paused for the next play
         return false;
     }
     m_session = std::move(session);
@@ -73,6 +86,43 @@ bool Player::Pause() {
 
 bool Player::Restart() {
     return m_session && m_session->Resume();
+}
+
+bool Player::Seek(std::int32_t milliseconds) {
+    if (!m_session) return false;
+    const PlaybackSession::Phase phase = m_session->CurrentPhase();
+    if (phase != PlaybackSession::Phase::Playing && phase != PlaybackSession::Phase::Paused)
+        return false;
+    // The play ends and the device drops what it held of the old place (and of the file before);
+    // with the playback thread gone, the file's index is free to extend.
+    EndSession();
+    std::optional<PlayStart> start =
+        SeekTo(m_file->Facts(), m_file->Index(), m_file->Source(), milliseconds);
+    if (!start) {
+        // Ends as at its own end, by a play that has nothing left to decode; waited for, so
+        // that the caller finds the file ended (state 0) when this returns.
+        if (!StartSession(EndOfFile(m_file->Facts()))) return false;
+        m_session->WaitForEnd();
+        return true;
+    }
+    start->paused = phase == PlaybackSession::Phase::Paused;
+    return StartSession(*start);
+}
+
+bool Player::Position(std::int32_t& milliseconds) const {
+    int seconds = 0;
+    if (State(seconds) == kStateStopped) return false;
+    milliseconds = m_session->HeardMilliseconds();
+    return true;
+}
+
+void Player::SetVolume(std::int32_t percent) {
+    const std::uint16_t level = VolumeLevel(percent);
+    m_nVolumeLevel = level;
+    // The device in use is the session's while one exists; a session that reopens the device
+    // meanwhile opens it at the new level.
+    if (m_session) m_session->SetVolume(level);
+    if (m_output) m_output->SetVolume(level);
 }
 
 PlayerState Player::State(int& elapsedSec) const {

@@ -7,12 +7,16 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 
 #include "vbmp3/playback/AudioOutput.h"
 #include "vbmp3/playback/PlayableFile.h"
 #include "vbmp3/playback/PlaybackEvents.h"
+#include "vbmp3/playback/PlayStart.h"
 #include "vbmp3/playback/PlaybackSession.h"
+#include "vbmp3/playback/Volume.h"
 #include "vbmp3/vbmp3.h"
 
 namespace vbmp3 {
@@ -40,16 +44,26 @@ public:
     bool Pause();
     bool Restart();
     PlayerState State(int& elapsedSec) const;
+    bool Seek(std::int32_t milliseconds);
+    bool Position(std::int32_t& milliseconds) const;
+    void SetVolume(std::int32_t percent);
 
 private:
+    // Plays the open file from `start` on the device kept (or one opened for the file's format).
+    bool StartSession(const PlayStart& start);
+    // The opener the sessions get: the device opens at the player's volume, before any write.
+    std::unique_ptr<AudioOutput> OpenAtVolume(const PcmFormat& format) const;
     // Ends the play (the playback thread) and keeps its device for the next one: idle, or still
     // playing the last buffers of a file that has ended.
     void EndSession();
     // Drops what the device still plays: the stopped device is silent at once.
     void Silence();
 
-    const OutputOpener m_openOutput;
-    PlaybackEvents& m_events; // not owned
+    // The device level (Volume.h); the sessions' threads read it when they reopen the device.
+    std::atomic<std::uint16_t> m_nVolumeLevel{kFullVolumeLevel};
+    const OutputOpener m_openDevice; // as given: at the system's volume
+    const OutputOpener m_openOutput; // OpenAtVolume
+    PlaybackEvents& m_events;        // not owned
     const DWORD m_nStallTimeoutMs;
     // Teardown order: the play goes before the device it borrows and the file it reads.
     std::unique_ptr<PlayableFile> m_file;

@@ -122,4 +122,12 @@ void WaveOutDevice::Reset() {
     m_nWritten = 0;
 }
 
+void WaveOutDevice::SetVolume(std::uint16_t level) {
+    // Left channel in the low word, right in the high one. The system applies it to what the
+    // device plays, so a change is heard at once rather than after the queued buffers; a device
+    // without volume control refuses it, and then plays at full volume.
+    const DWORD both = static_cast<DWORD>(level) | static_cast<DWORD>(level) << 16;
+    ::waveOutSetVolume(m_hDevice, both);
+}
+
 } // namespace vbmp3

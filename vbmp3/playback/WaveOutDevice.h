@@ -37,6 +37,7 @@ public:
     void Pause() override;
     void Resume() override;
     void Reset() override;
+    void SetVolume(std::uint16_t level) override;
 
 private:
     struct Buffer {

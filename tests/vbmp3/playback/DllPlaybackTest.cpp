@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tests/support/TempFolder.h"
+#include "tests/vbmp3/playback/support/DllFixture.h"
 #include "tests/vbmp3/playback/support/NotificationLog.h"
 #include "tests/vbmp3/playback/support/PlaybackSamples.h"
 #include "vbmp3/vbmp3.h"
@@ -57,20 +58,7 @@ TEST(DllPlaybackUnprepared, EveryFunctionIsHarmlessBeforeInitAfterFreeAndWithNot
     ExpectNothingPlays();
 }
 
-class DllPlayback : public ::testing::Test {
-protected:
-    void SetUp() override {
-        NotificationLog::Clear();
-        ASSERT_TRUE(vbmp3_init());
-        vbmp3_callback(&NotificationLog::Record);
-    }
-    void TearDown() override {
-        vbmp3_stop();
-        vbmp3_close();
-        EXPECT_TRUE(vbmp3_free());
-        NotificationLog::SetAction(nullptr);
-    }
-};
+using DllPlayback = vbmp3test::DllFixture;
 
 TEST_F(DllPlayback, OpenFailsCleanlyOnWhatCannotBePlayed) {
     ASSERT_TRUE(Open("cbr44.mp3"));

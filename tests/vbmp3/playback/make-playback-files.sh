@@ -28,13 +28,14 @@ encode mono22 2.5 22050 1 -b 64          # MPEG-2
 encode mono8 3.1 8000 1 -b 32            # MPEG-2.5
 encode notag 2 44100 2 -t -b 128         # no summary frame, no LAME tag: nothing is trimmed
 encode timing4 4 44100 2 -b 128          # the paced sink's format
+encode vbrbare 3 44100 2 -t -V 4         # VBR without a Xing header: frames found one by one
 # No samples at all: lame still writes its summary frame and one frame, whose samples the
 # trimming of the encoder delay and padding takes away, so the file gives no sound.
 sox -n -r 44100 -c 2 -b 16 silent.src.wav trim 0 0
 lame --quiet -b 128 silent.src.wav silent.mp3
 cp cbr44.mp3 tagged.mp3
 id3v2 -t "Title" -a "Artist" tagged.mp3  # ID3v2 in front, ID3v1 behind
-for name in cbr44 vbr48 mono22 mono8 notag timing4 tagged; do reference $name; done
+for name in cbr44 vbr48 mono22 mono8 notag timing4 vbrbare tagged; do reference $name; done
 
 # Damage: 777 bytes of junk after audio frame 39, and audio frame 79 cut to half its size
 # (frames[0] is the summary frame).
@@ -52,6 +53,9 @@ frames[40] += junk
 frames[80] = frames[80][: len(frames[80]) // 2]
 open(sys.argv[2], "wb").write(b"".join(frames) + data[pos:])
 PY
+
+# Cut off halfway, as a download that stopped: the summary frame still promises the whole file.
+head -c $(($(wc -c < cbr44.mp3) / 2)) cbr44.mp3 > truncated.mp3
 
 # The sample rate and channel count change in the middle: two encodings one after the other.
 encode first 1 44100 2 -b 128
