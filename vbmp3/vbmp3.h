@@ -210,7 +210,7 @@ VBMP3_API INT32 WINAPI vbmp3_getState(INT32* elapsedSec);
  * trimmed encoder delay; a negative time counts as 0). It lands on the start of the audio frame
  * whose decoded PCM holds that time (frames are 1,152 samples, 26 ms at 44.1 kHz; 576 for MPEG-2
  * and 2.5), found exactly in CBR and VBR files, with or without a Xing/VBRI header; the sound
- * from there on is that of a play from the start, but for the decoder's dither (at most 2 LSB).
+ * from there on is that of a play from the start, but for the decoder's dither (at most 4 LSB).
  * What the device still held of the old place, or of a file before, is silenced at once and the
  * new place is written at once: it is heard within a few milliseconds. A paused file stays
  * paused, the new place queued and heard on vbmp3_restart.

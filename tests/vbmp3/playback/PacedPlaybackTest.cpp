@@ -7,7 +7,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,6 +26,9 @@ namespace {
 using vbmp3test::Notification;
 using vbmp3test::NotificationLog;
 using vbmp3test::NowSeconds;
+using vbmp3test::PcmWithin;
+using vbmp3test::PlaybackSample;
+using vbmp3test::ReadWavFile;
 
 // Seconds between hearing and being told. What is decoded runs about 0.8 s (the device's queued
 // buffers) ahead of what is heard, so this still tells the two apart; 0.2 s was exceeded by a
@@ -149,6 +158,123 @@ TEST_F(PacedPlayback, APauseHoldsThePositionForAsLongAsItLasts) {
         EXPECT_NEAR(elapsed[i].seconds - start, i + pause, kTolerance) << "second " << i;
     ExpectEndToldBeforeHeard(Of(VBMP3_NOTIFY_END)[0].seconds, elapsed[3].seconds,
                              elapsed[0].seconds + kTrackSeconds + pause);
+}
+
+// A file of the sink's (the variable holds its Linux path).
+std::ifstream SinkFile(const char* variable) {
+    const char* linuxPath = std::getenv(variable);
+    std::string path = std::string("Z:") + (linuxPath ? linuxPath : "");
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return std::ifstream(path, std::ios::binary);
+}
+
+// The sound card's PCM so far (16-bit stereo at 44.1 kHz), as the sink wrote it.
+vbmp3test::Pcm SinkPcm() {
+    std::ifstream file = SinkFile("PACED_SINK_PCM");
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    vbmp3test::Pcm pcm{44100, 2, std::vector<std::int16_t>(bytes.size() / 2)};
+    std::memcpy(pcm.samples.data(), bytes.data(), pcm.samples.size() * 2);
+    return pcm;
+}
+
+// When the sink took PCM frame `frame` (seconds since it started): its log has a line
+// "<seconds> <bytes so far>" for each read.
+double SinkTimeOf(std::size_t frame) {
+    std::ifstream log = SinkFile("PACED_SINK_LOG");
+    double seconds = 0;
+    std::uint64_t bytes = 0;
+    while (log >> seconds >> bytes)
+        if (bytes > frame * 4) return seconds;
+    return -1;
+}
+
+// The first frame of `pcm` that is not silent.
+std::size_t FirstSound(const vbmp3test::Pcm& pcm) {
+    const auto it = std::find_if(pcm.samples.begin(), pcm.samples.end(),
+                                 [](std::int16_t sample) { return sample != 0; });
+    return static_cast<std::size_t>(it - pcm.samples.begin()) / 2;
+}
+
+vbmp3test::Pcm Scaled(vbmp3test::Pcm pcm, double factor) {
+    for (std::int16_t& sample : pcm.samples)
+        sample = static_cast<std::int16_t>(std::lround(sample * factor));
+    return pcm;
+}
+
+TEST_F(PacedPlayback, TheVolumeScalesWhatTheSoundCardGetsAtOnceAndWithoutAGap) {
+    ::Sleep(300); // the sink has what the tests before left in it
+    const std::size_t before = SinkPcm().Frames();
+    ASSERT_TRUE(vbmp3_setVolume(50)); // a quarter of the amplitude, on the device to be opened
+    ASSERT_TRUE(vbmp3_play());
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_ELAPSED, 2, 5000)); // 1 s heard
+    ::Sleep(500);
+    INT32 changedMs = 0;
+    ASSERT_TRUE(vbmp3_getPosition(&changedMs));
+    ASSERT_TRUE(vbmp3_setVolume(100));
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 1, 10000));
+    ::Sleep(1500);
+    vbmp3_free(); // closes the device: the sink has it all
+    ::Sleep(300);
+
+    // The file from its first sound on, as the sound card got it.
+    const vbmp3test::Pcm reference = ReadWavFile(PlaybackSample("timing4.ref.wav"));
+    const vbmp3test::Pcm sink = SinkPcm();
+    const std::size_t lead = FirstSound(reference);
+    const std::size_t start = before + FirstSound(sink.Slice(before, sink.Frames()));
+    ASSERT_GE(start, before + lead);
+    const vbmp3test::Pcm played = sink.Slice(start - lead, reference.Frames());
+    // Where the device plays the new volume: at the position when it was set, but for what the
+    // system's mixer had handed on already (a few periods of a few milliseconds).
+    const std::size_t changed = static_cast<std::size_t>(changedMs) * 44100 / 1000;
+    const std::size_t settled = changed + 4410; // 0.1 s
+    EXPECT_TRUE(PcmWithin(played.Slice(0, changed), Scaled(reference, 0.25).Slice(0, changed), 1));
+    // Full volume from there to the end, sample for sample: nothing lost or added.
+    EXPECT_TRUE(PcmWithin(played.Slice(settled, reference.Frames()),
+                          reference.Slice(settled, reference.Frames()), 1));
+}
+
+TEST_F(PacedPlayback, ASeekIsHeardAtOnceFromTheLandingFrame) {
+    ::Sleep(300); // the sink has what the tests before left in it
+    const std::size_t before = SinkPcm().Frames();
+    ASSERT_TRUE(vbmp3_play());
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_ELAPSED, 2, 5000)); // 1 s heard
+    INT32 calledAtMs = 0;
+    ASSERT_TRUE(vbmp3_getPosition(&calledAtMs));
+    ASSERT_TRUE(vbmp3_seek(3000));
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 1, 10000));
+    ::Sleep(1500);
+    vbmp3_free();
+    ::Sleep(300);
+
+    // 3,000 ms lies in audio frame 115, whose first heard sample is 115 * 1152 - 1105.
+    const std::size_t landing = 131375;
+    const vbmp3test::Pcm reference = ReadWavFile(PlaybackSample("timing4.ref.wav"));
+    const vbmp3test::Pcm tail = reference.Slice(landing, reference.Frames() - landing);
+    const vbmp3test::Pcm sink = SinkPcm();
+    const std::size_t start = before + FirstSound(sink.Slice(before, sink.Frames()));
+    // The tone repeats every 50 ms, so the new place is found from its end: the file's end is
+    // where the sound stops.
+    std::size_t end = sink.Frames();
+    while (end > start && sink.samples[2 * end - 1] == 0 && sink.samples[2 * end - 2] == 0)
+        --end;
+    ASSERT_GE(end, start + tail.Frames());
+    const std::size_t found = end - tail.Frames();
+    // The codec restarts at the seek (4 LSB) and the system's mixer rounds once more.
+    EXPECT_TRUE(PcmWithin(sink.Slice(found, tail.Frames()), tail, 5));
+    // For the benchmarks: the silence between the old place and the new one at the sound card,
+    // and how far the device's position ran ahead of what the sound card had taken when the
+    // seek was called (what the system's mixer and the sound card's buffer held).
+    std::size_t silent = found;
+    while (silent > start && sink.samples[2 * silent - 1] == 0 && sink.samples[2 * silent - 2] == 0)
+        --silent;
+    const std::size_t called = start + static_cast<std::size_t>(calledAtMs) * 44100 / 1000;
+    RecordProperty("seek_silence_ms", static_cast<int>((found - silent) * 1000 / 44100));
+    RecordProperty("seek_position_ahead_of_sink_ms",
+                   static_cast<int>((static_cast<double>(called) - found) * 1000 / 44100));
+    // The sink's own clock from the last sound of the old place to the first of the new one.
+    RecordProperty("seek_sink_gap_ms",
+                   static_cast<int>((SinkTimeOf(found) - SinkTimeOf(silent - 1)) * 1000));
 }
 
 } // namespace

@@ -19,9 +19,10 @@ using vbmp3test::PcmWithin;
 using vbmp3test::PlaybackSample;
 
 // A fresh codec starts its dither afresh; over the frames decoded before the landing one the
-// bit reservoir and the filterbanks are in step again, so only the dither differs from a play
-// from the start (measured: at most 1 LSB; a sample off by one frame differs by thousands).
-constexpr int kRestartLsb = 3;
+// bit reservoir and the filterbanks come into step, so only the dither differs from a play from
+// the start: at most 4 LSB over seeks every 37 ms in every sample file, and as much at the end of
+// the file as after the landing. Without the reservoir the landing frame is off by thousands.
+constexpr int kRestartLsb = 4;
 
 Pcm ReadAll(vbmp3::DecodedStream& stream) {
     Pcm pcm;

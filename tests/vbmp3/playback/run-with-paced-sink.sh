@@ -11,7 +11,9 @@ out=$(mktemp -d /tmp/vbmp3-paced-XXXXXX)
 "$here/../../../tools/wine/paced-sink" "$root/paced.fifo" "$out/sink.pcm" "$out/sink.log" &
 sink=$!
 for _ in $(seq 50); do [ -p "$root/paced.fifo" ] && break; sleep 0.1; done
-PLAYER_AUDIO=paced "$@"
+# What the sink received, for tests that check the sound itself (it is complete once the program
+# has closed the device).
+PACED_SINK_PCM="$out/sink.pcm" PACED_SINK_LOG="$out/sink.log" PLAYER_AUDIO=paced "$@"
 status=$?
 kill "$sink"
 wait "$sink" 2>/dev/null
