@@ -2,10 +2,10 @@
 
 namespace vbmp3 {
 
+// Nothing is reserved up front: most files are never sought in, and the play fills the index
+// only as far as it gets.
 FrameIndex::FrameIndex(const StreamFacts& facts)
-    : m_nBegin(AudioBegin(facts)), m_nEnd(AudioEnd(facts)), m_first(facts.first) {
-    if (facts.frameCount > 0) m_offsets.reserve(static_cast<std::size_t>(facts.frameCount));
-}
+    : m_nBegin(AudioBegin(facts)), m_nEnd(AudioEnd(facts)), m_first(facts.first) {}
 
 bool FrameIndex::SameFormat(const MpegFrameHeader& header) const {
     return header.sampleRate == m_first.sampleRate && header.Channels() == m_first.Channels() &&

@@ -94,8 +94,10 @@ bool Player::Seek(std::int32_t milliseconds) {
     if (phase != PlaybackSession::Phase::Playing && phase != PlaybackSession::Phase::Paused)
         return false;
     // The play ends and the device drops what it held of the old place (and of the file before);
-    // with the playback thread gone, the file's index is free to extend.
+    // with the playback thread gone, the file's index is free to extend. A play that reached its
+    // end meanwhile left its last buffers playing: they go too.
     EndSession();
+    Silence();
     std::optional<PlayStart> start =
         SeekTo(m_file->Facts(), m_file->Index(), m_file->Source(), milliseconds);
     if (!start) {
