@@ -10,7 +10,6 @@
 #include <string>
 
 #include "tests/support/TempFolder.h"
-#include "tests/vbmp3/playback/support/DllFixture.h"
 #include "tests/vbmp3/playback/support/NotificationLog.h"
 #include "tests/vbmp3/playback/support/PlaybackSamples.h"
 #include "vbmp3/vbmp3.h"
@@ -44,6 +43,10 @@ void ExpectNothingPlays() {
     EXPECT_EQ(vbmp3_getState(nullptr), 0);
     EXPECT_TRUE(vbmp3_stopCallback());
     EXPECT_TRUE(vbmp3_startCallback());
+    EXPECT_FALSE(vbmp3_seek(0));
+    EXPECT_FALSE(vbmp3_getPosition(&elapsed));
+    EXPECT_EQ(elapsed, 0); // not written
+    EXPECT_TRUE(vbmp3_setVolume(50));
 }
 
 TEST(DllPlaybackUnprepared, EveryFunctionIsHarmlessBeforeInitAfterFreeAndWithNothingOpen) {
@@ -58,7 +61,20 @@ TEST(DllPlaybackUnprepared, EveryFunctionIsHarmlessBeforeInitAfterFreeAndWithNot
     ExpectNothingPlays();
 }
 
-using DllPlayback = vbmp3test::DllFixture;
+class DllPlayback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        NotificationLog::Clear();
+        ASSERT_TRUE(vbmp3_init());
+        vbmp3_callback(&NotificationLog::Record);
+    }
+    void TearDown() override {
+        vbmp3_stop();
+        vbmp3_close();
+        EXPECT_TRUE(vbmp3_free());
+        NotificationLog::SetAction(nullptr);
+    }
+};
 
 TEST_F(DllPlayback, OpenFailsCleanlyOnWhatCannotBePlayed) {
     ASSERT_TRUE(Open("cbr44.mp3"));
@@ -244,6 +260,79 @@ TEST_F(DllPlayback, StopCallbackHandlesWhatTheRunningNotificationSendsToTheCalle
     EXPECT_STREQ(text, "sent");
     ::CloseHandle(entered);
     ::DestroyWindow(window);
+}
+
+// Seeks with notifications held, so that the log starts with what follows the seek.
+BOOL SeekWithFreshLog(INT32 ms) {
+    vbmp3_stopCallback();
+    NotificationLog::Clear();
+    const BOOL landed = vbmp3_seek(ms);
+    vbmp3_startCallback();
+    return landed;
+}
+
+TEST_F(DllPlayback, ASeekLandsOnAFrameStartKeepsThePhaseAndEndsThePlayPastTheEnd) {
+    ASSERT_TRUE(Open("timing4.mp3"));
+    EXPECT_FALSE(vbmp3_seek(1000)); // never played
+    ASSERT_TRUE(vbmp3_play());
+    // 1,500 ms lies in audio frame 58 (the decoder's and lame's delay, 1,105 samples, come
+    // first), which starts at heard sample 58 * 1152 - 1105, at 1,490.04 ms.
+    ASSERT_TRUE(SeekWithFreshLog(1500));
+    INT32 second = -1, ms = -1;
+    EXPECT_EQ(State(&second), 1);
+    EXPECT_EQ(second, 1);
+    ASSERT_TRUE(vbmp3_getPosition(&ms));
+    EXPECT_EQ(ms, 1490);
+    EXPECT_FALSE(vbmp3_getPosition(nullptr));
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_ELAPSED, 2, kTrackTimeoutMs));
+    EXPECT_EQ(NotificationLog::All()[0].value, 1); // the landing second as it is heard, then on
+    EXPECT_EQ(NotificationLog::All()[1].value, 2);
+
+    // Paused, it stays paused and silent; the landing second comes once it is resumed.
+    ASSERT_TRUE(vbmp3_pause());
+    ASSERT_TRUE(SeekWithFreshLog(-3000)); // before the start: the start
+    EXPECT_EQ(State(&second), 2);
+    ::Sleep(300); // more than a second of sound on this sound card
+    ASSERT_TRUE(vbmp3_getPosition(&ms));
+    EXPECT_EQ(ms, 0);
+    EXPECT_TRUE(NotificationLog::All().empty());
+    ASSERT_TRUE(vbmp3_restart());
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_ELAPSED, 1, kTrackTimeoutMs));
+    EXPECT_EQ(NotificationLog::All()[0].value, 0);
+
+    // Past the end it ends as at its own end: stopped at its length, then the end notice.
+    ASSERT_TRUE(SeekWithFreshLog(4000));
+    EXPECT_EQ(State(&second), 0);
+    EXPECT_EQ(second, 4);
+    EXPECT_FALSE(vbmp3_seek(0));
+    ASSERT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 1, kTrackTimeoutMs));
+    EXPECT_EQ(NotificationLog::All().size(), 1u);
+    EXPECT_EQ(NotificationLog::All()[0].value, 1);
+}
+
+TEST_F(DllPlayback, SeeksInDamagedAndTruncatedFilesLandOrEndAndNeverHang) {
+    // damaged.mp3: junk after audio frame 39 (about 1.0 s) and frame 79 (about 2.05 s) cut
+    // short. truncated.mp3: the first half of cbr44.mp3, whose headers still promise 3.3 s.
+    struct Case {
+        const char* name;
+        INT32 ms;
+        INT32 state;
+    };
+    for (const Case c :
+         {Case{"damaged.mp3", 1010, 1}, Case{"damaged.mp3", 2050, 1}, Case{"damaged.mp3", 3100, 1},
+          Case{"truncated.mp3", 1000, 1}, Case{"truncated.mp3", 2500, 0}}) {
+        NotificationLog::Clear();
+        ASSERT_TRUE(Open(c.name));
+        ASSERT_TRUE(vbmp3_play());
+        ASSERT_TRUE(vbmp3_seek(c.ms)) << c.name << " " << c.ms;
+        INT32 ms = -1;
+        EXPECT_EQ(State(), c.state) << c.name << " " << c.ms;
+        EXPECT_EQ(vbmp3_getPosition(&ms), c.state == 1);
+        if (c.state == 1) {
+            EXPECT_NEAR(ms, c.ms, 30) << c.name;
+        }
+        EXPECT_TRUE(NotificationLog::WaitFor(VBMP3_NOTIFY_END, 1, kTrackTimeoutMs)) << c.name;
+    }
 }
 
 } // namespace
