@@ -36,7 +36,8 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // The vbmp3_* functions of the same names; their contracts are in vbmp3.h.
+    // The vbmp3_* functions of the same names (Position: vbmp3_getPosition); their contracts are
+    // in vbmp3.h.
     bool Open(const char* path);
     void Close();
     bool Play();
