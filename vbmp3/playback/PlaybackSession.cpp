@@ -32,10 +32,10 @@ public:
     }
     void Update(AudioOutput& output, bool paused) {
         std::uint64_t frames = 0;
-        // Until the device has played all that came before the file, none of it is heard; then
-        // its first sample sounds. A play that starts paused (a seek in a paused file) is first
-        // heard when it is resumed.
-        // A play that has nothing to write (a seek past the end) is never heard.
+        // Nothing is heard before the play has written something (a seek past the end never
+        // does), nor until the device has played all that came before the file; then its first
+        // sample sounds. A play that starts paused (a seek in a paused file) is first heard when
+        // it is resumed.
         if (output.WrittenFrames() <= m_nSegmentStart) return;
         if (!output.PlayedFrames(frames) || frames < m_nSegmentStart) return;
         if (paused && m_nReported < 0) return;
