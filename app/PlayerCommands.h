@@ -53,6 +53,28 @@ constexpr CMediaKey kMediaKeys[] = {
     {4, VK_MEDIA_PREV_TRACK, ID_PREVTRACK},
 };
 
+// The arrow keys on the main window and on the mini window (held down, they repeat): Right and
+// Left move within the playing track, further with Shift; Up and Down step the volume.
+struct CArrowKey {
+    unsigned virtualKey;
+    int seekMs;      // milliseconds forward (negative: back)
+    int shiftSeekMs; // the same with Shift held
+    int volumeSteps; // steps of kVolumeStep up (negative: down)
+};
+constexpr CArrowKey kArrowKeys[] = {
+    {VK_RIGHT, 5000, 30000, 0},
+    {VK_LEFT, -5000, -30000, 0},
+    {VK_UP, 0, 0, 1},
+    {VK_DOWN, 0, 0, -1},
+};
+
+constexpr const CArrowKey* ArrowKey(unsigned virtualKey) {
+    for (const CArrowKey& key : kArrowKeys) {
+        if (key.virtualKey == virtualKey) return &key;
+    }
+    return nullptr;
+}
+
 // The command of a skin button or a menu id; null for none (mainwnd::NO_BUTTON, 0, or an id
 // that is no command).
 constexpr const CPlayerCommand* CommandOfButton(int button) {

@@ -27,6 +27,12 @@ template <> struct Crack<WM_MINI_COMMAND> {                  // void OnMiniComma
         return 0;
     }
 };
+template <> struct Crack<WM_MINI_KEY> { // void OnMiniKey(UINT virtualKey, BOOL shift)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT, BOOL), WPARAM w, LPARAM l) {
+        (self.*h)(static_cast<UINT>(w), l != 0);
+        return 0;
+    }
+};
 template <> struct Crack<WM_PLAYLIST_CLOSE> : CrackNothing {}; // void OnPlaylistClose()
 template <> struct Crack<WM_PLAYLIST_PLAY> {                   // void OnPlaylistPlay(int index)
     template <class T> static LRESULT Call(T& self, void (T::*h)(int), WPARAM w, LPARAM) {
@@ -119,6 +125,10 @@ const fw::MessageTable& CPlayerDlg::GetMessageTable() const {
         {WM_ACTIVATE, &fw::Route<WM_ACTIVATE, &D::OnActivate>},
         {WM_COPYDATA, &fw::Route<WM_COPYDATA, &D::OnCopyData>},
         {WM_HOTKEY, &fw::Route<WM_HOTKEY, &D::OnHotKey>},
+        {WM_GETDLGCODE, &fw::Route<WM_GETDLGCODE, &D::OnGetDlgCode>},
+        {WM_KEYDOWN, &fw::Route<WM_KEYDOWN, &D::OnKeyDown>},
+        {WM_MOUSEWHEEL, &fw::Route<WM_MOUSEWHEEL, &D::OnMouseWheel>},
+        {WM_MINI_KEY, &fw::Route<WM_MINI_KEY, &D::OnMiniKey>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
@@ -140,6 +150,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_pPopupMenu = ::GetSubMenu(m_menu.Get(), 0);
 
     m_pIniFile = m_openIniFile(m_strIniPath);
+    LoadVolume(); // before anything plays
     m_pPlaylist = std::make_unique<CPlaylist>(*m_pIniFile);
     m_pPlaylist->Load();
     m_pController = std::make_unique<CPlayerController>(

@@ -101,6 +101,18 @@ private:
     void OnStackTicker();
     BOOL OnCopyData(HWND sender, COPYDATASTRUCT* data);
     void OnHotKey(int id, UINT modifiers, UINT virtualKey);
+    UINT OnGetDlgCode();
+    void OnKeyDown(UINT virtualKey);
+    void OnMiniKey(UINT virtualKey, BOOL shift);
+    void OnMouseWheel(int delta);
+
+    // An arrow key, here or on the mini window: a move in the playing track or a volume step.
+    void OnArrowKey(UINT virtualKey, bool shift);
+    // The volume `steps` steps up (negative: down): to the decoder at once, to the ticker for a
+    // moment and to the INI file.
+    void ChangeVolume(int steps);
+    // The volume kept in the INI file, to the decoder before anything plays.
+    void LoadVolume();
 
     // Files handed over by later starts of the player: kept, and taken as one drop once none
     // has come for a moment and no message box or menu is up.
@@ -147,6 +159,8 @@ private:
     void PlaylistChanged() override;
 
     int m_bAutoShrink = 0;  // 0 or 8 from the INI file, 0 or 1 from the menu
+    int m_nVolume = 100;    // percent, as the decoder has it and the INI file keeps it
+    int m_nWheelRest = 0;   // the wheel's turn short of a whole notch
     BOOL m_bShrunk = FALSE; // the mini window stands in for this one
     std::string m_strIniPath;
     // The INI file's one owner, bound to m_strIniPath in OnInitDialog; the playlist reads and

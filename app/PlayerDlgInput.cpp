@@ -1,7 +1,8 @@
 // What the user does to the player: presses, releases, double clicks and drags on the main
 // window, its right-click menu (shared with the mini window: the menu's check marks are the two
-// options), the media keys, the requests of the mini window and the playlist editor, and the
-// shrinks to the mini window, by a double click or after three idle minutes.
+// options), the media keys, the arrow keys and the mouse wheel, the requests of the mini window
+// and the playlist editor, and the shrinks to the mini window, by a double click or after three
+// idle minutes.
 #include "app/PlayerDlg.h"
 
 #include "app/PlayerCommands.h"
@@ -153,6 +154,36 @@ void CPlayerDlg::OnHotKey(int id, UINT, UINT) {
     for (const CMediaKey& key : kMediaKeys) {
         if (key.id == id) OnMenuCommand(key.menuId);
     }
+}
+
+UINT CPlayerDlg::OnGetDlgCode() {
+    // The arrow keys come here instead of moving the focus; Escape still asks to end.
+    return DLGC_WANTARROWS;
+}
+
+void CPlayerDlg::OnKeyDown(UINT virtualKey) {
+    OnArrowKey(virtualKey, ::GetKeyState(VK_SHIFT) < 0);
+}
+
+void CPlayerDlg::OnMiniKey(UINT virtualKey, BOOL shift) {
+    OnArrowKey(virtualKey, shift != FALSE);
+}
+
+void CPlayerDlg::OnArrowKey(UINT virtualKey, bool shift) {
+    const CArrowKey* key = ArrowKey(virtualKey);
+    if (!key) return;
+    m_tLastAction = m_pfnNow();
+    if (key->volumeSteps) return ChangeVolume(key->volumeSteps);
+    if (m_pController) m_pController->Seek(shift ? key->shiftSeekMs : key->seekMs);
+}
+
+void CPlayerDlg::OnMouseWheel(int delta) {
+    m_tLastAction = m_pfnNow();
+    // A fine-grained wheel sends parts of a notch: they add up to whole steps.
+    m_nWheelRest += delta;
+    const int steps = m_nWheelRest / WHEEL_DELTA;
+    m_nWheelRest -= steps * WHEEL_DELTA;
+    if (steps) ChangeVolume(steps);
 }
 
 void CPlayerDlg::OnPlaylistClose() {

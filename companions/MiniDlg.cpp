@@ -21,6 +21,10 @@ const fw::MessageTable& CMiniDlg::GetMessageTable() const {
         {WM_RBUTTONUP, &fw::Route<WM_RBUTTONUP, &D::OnRButtonUp>},
         {WM_SHOWWINDOW, &fw::Route<WM_SHOWWINDOW, &D::OnShowWindow>},
         {WM_DESTROY, &fw::Route<WM_DESTROY, &D::OnDestroy>},
+        {WM_ACTIVATE, &fw::Route<WM_ACTIVATE, &D::OnActivate>},
+        {WM_SETFOCUS, &fw::Route<WM_SETFOCUS, &D::OnSetFocus>},
+        {WM_GETDLGCODE, &fw::Route<WM_GETDLGCODE, &D::OnGetDlgCode>},
+        {WM_KEYDOWN, &fw::Route<WM_KEYDOWN, &D::OnKeyDown>},
     };
     static const fw::MessageTable table = {messages, fw::CountOf(messages), nullptr, 0, nullptr, 0};
     return table;
@@ -109,4 +113,26 @@ void CMiniDlg::OnShowWindow(BOOL bShow, UINT) {
     // ApplyTopmost shows the window again through its Z-order call, which raises no second
     // show notification.
     if (bShow) ApplyTopmost(Hwnd(), IsTopmostChecked());
+}
+
+// The dialog would hand the keyboard on to its first control, the figure's picture, which lets
+// the arrow keys move the focus: the window keeps the keys itself.
+void CMiniDlg::OnActivate(UINT state, HWND, BOOL) {
+    Default();
+    if (state != WA_INACTIVE) ::SetFocus(Hwnd());
+}
+
+void CMiniDlg::OnSetFocus(HWND) {
+    // Not passed on: the dialog's own handling moves the focus to the picture.
+}
+
+UINT CMiniDlg::OnGetDlgCode() {
+    // The arrow keys come here instead of moving the focus.
+    return DLGC_WANTARROWS;
+}
+
+void CMiniDlg::OnKeyDown(UINT virtualKey) {
+    // The main window knows what each key does.
+    if (HWND parent = TopLevelParent())
+        ::SendMessageA(parent, WM_MINI_KEY, virtualKey, ::GetKeyState(VK_SHIFT) < 0 ? 1 : 0);
 }

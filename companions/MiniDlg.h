@@ -4,9 +4,9 @@
 //
 // A modeless dialog from IDD_MINI, made hidden with the main window by its owner
 // (companions/Mini.h). It carries no playback of its own: except for the always-on-top switch,
-// which it puts into effect on itself, every menu command and the way back go to the main window
-// as WM_MINI_COMMAND and WM_MINI_RESTORE. The region belongs to the window; the figure's bitmap
-// is taken back from the picture and deleted with the window.
+// which it puts into effect on itself, every menu command, the keys and the way back go to the
+// main window as WM_MINI_COMMAND, WM_MINI_KEY and WM_MINI_RESTORE. The region belongs to the
+// window; the figure's bitmap is taken back from the picture and deleted with the window.
 //
 // The window has no owner, as the ticker has none: Wine does not make a window that owns
 // another topmost, which would break the main window's always-on-top switch. It is a tool
@@ -42,6 +42,10 @@ private:
     void OnLButtonDblClk(UINT nFlags, POINT point);
     void OnRButtonUp(UINT nFlags, POINT point);
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnActivate(UINT state, HWND other, BOOL minimized);
+    void OnSetFocus(HWND lost);
+    UINT OnGetDlgCode();
+    void OnKeyDown(UINT virtualKey);
 
     // The main window, or null.
     HWND TopLevelParent() const;

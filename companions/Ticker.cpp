@@ -1,5 +1,6 @@
 #include "companions/Ticker.h"
 
+#include "companions/TickerText.h"
 #include "companions/WindowOrder.h"
 #include "res/Messages.h"
 #include "res/resource.h"
@@ -38,6 +39,10 @@ void CTicker::Toggle(HWND player, const CCurrentEntry& current, int elapsedSec) 
 
 void CTicker::TellCurrent(const CCurrentEntry& current, int elapsedSec, bool forceRefresh) {
     if (m_bShown && m_dlg) m_dlg->ShowCurrent(current, elapsedSec, forceRefresh);
+}
+
+void CTicker::ShowVolume(int percent) {
+    if (m_bShown && m_dlg) m_dlg->ShowNotice(ticker::VolumeText(percent));
 }
 
 void CTicker::Follow(HWND player) {

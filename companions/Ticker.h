@@ -26,6 +26,8 @@ public:
     void Toggle(HWND player, const CCurrentEntry& current, int elapsedSec);
     // The entry and time to show while it is on; `forceRefresh` renders the line afresh.
     void TellCurrent(const CCurrentEntry& current, int elapsedSec, bool forceRefresh);
+    // The volume was set to `percent`: the band says so for a moment, while the ticker is on.
+    void ShowVolume(int percent);
 
     // Follows `player` to its new place when it is on, keeping its place in the window order.
     void Follow(HWND player);

@@ -11,6 +11,8 @@ namespace {
 
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT kScrollPeriodMs = 100;
+// How long a notice stands in the band.
+constexpr DWORD kNoticeMs = 1000;
 
 time_t CurrentTime() {
     return std::time(nullptr);
@@ -65,6 +67,11 @@ BOOL CTickerDlg::OnInitDialog() {
                    SWP_NOMOVE | SWP_NOZORDER);
 
     m_text.SelectFont(CreateTickerFont());
+    {
+        fw::CClientDC screenDC(Hwnd());
+        m_notice.Create(screenDC, nullptr);
+    }
+    m_notice.SelectFont(CreateTickerFont());
 
     RenderTitle(); // always renders the text: nothing is rendered yet
     return TRUE;   // created hidden: the scroll timer runs only while the ticker is shown
@@ -81,6 +88,8 @@ void CTickerDlg::ReleaseDrawing() {
     m_backBuffer.Release();
     m_bmpDigits.Delete();
     m_text.Release();
+    m_notice.Release();
+    m_bNotice = false;
 }
 
 void CTickerDlg::ShowCurrent(const CCurrentEntry& current, int elapsedSec, bool forceRefresh) {
@@ -88,6 +97,30 @@ void CTickerDlg::ShowCurrent(const CCurrentEntry& current, int elapsedSec, bool 
     m_nElapsedSec = elapsedSec;
     if (forceRefresh) m_nRenderedIndex = -2;
     RenderTitle();
+}
+
+void CTickerDlg::ShowNotice(const std::string& text) {
+    if (!m_backBuffer || !m_notice) return;
+    fw::CClientDC screenDC(Hwnd());
+    SIZE extent{};
+    ::GetTextExtentPoint32A(m_notice, text.data(), static_cast<int>(text.size()), &extent);
+    m_nNoticeWidth = std::min(static_cast<int>(extent.cx), ticker::kBandWidth);
+    m_notice.ReplaceBitmap(
+        ::CreateCompatibleBitmap(screenDC, ticker::kBandWidth, ticker::kBandHeight));
+    const RECT all = {0, 0, ticker::kBandWidth, ticker::kBandHeight};
+    ::FillRect(m_notice, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetTextColor(m_notice, RGB(0, 0, 0));
+    ::SetBkColor(m_notice, RGB(255, 255, 255));
+    ::TextOutA(m_notice, 0, 0, text.data(), static_cast<int>(text.size()));
+    m_bNotice = true;
+    m_dwNoticeSince = ::GetTickCount();
+    DrawBand();
+    ShowBackBuffer(screenDC);
+}
+
+void CTickerDlg::EndNotice() {
+    m_bNotice = false;
+    DrawBand();
 }
 
 void CTickerDlg::RenderTitle() {
@@ -138,6 +171,11 @@ void CTickerDlg::DrawBand() {
     const RECT band = {ticker::kBandLeft, ticker::kBandTop, ticker::kBandLeft + ticker::kBandWidth,
                        ticker::kBandTop + ticker::kBandHeight};
     ::FillRect(m_backBuffer, &band, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    if (m_bNotice) {
+        ::BitBlt(m_backBuffer, ticker::kBandLeft, ticker::kBandTop, m_nNoticeWidth,
+                 ticker::kBandHeight, m_notice, 0, 0, SRCCOPY);
+        return;
+    }
     const ticker::StripCopy part = m_scroll.Visible();
     ::BitBlt(m_backBuffer, part.x, ticker::kBandTop, part.width, ticker::kBandHeight, m_text,
              part.stripX, 0, SRCCOPY);
@@ -149,13 +187,12 @@ void CTickerDlg::ShowBackBuffer(HDC dc) const {
 
 void CTickerDlg::OnTimer(UINT_PTR) {
     const time_t now = m_pfnNow();
-    if (m_backBuffer) {
-        if (m_scroll.Moves()) {
-            DrawBand();
-            m_scroll.Advance(now);
-        }
-        ShowBackBuffer(fw::CClientDC(Hwnd()));
+    if (m_bNotice && ::GetTickCount() - m_dwNoticeSince >= kNoticeMs) EndNotice();
+    if (m_backBuffer && !m_bNotice && m_scroll.Moves()) {
+        DrawBand();
+        m_scroll.Advance(now);
     }
+    if (m_backBuffer) ShowBackBuffer(fw::CClientDC(Hwnd()));
     Default();
 }
 
@@ -169,6 +206,8 @@ void CTickerDlg::OnShowWindow(BOOL bShow, UINT) {
     } else if (m_nTimerId) {
         ::KillTimer(Hwnd(), m_nTimerId);
         m_nTimerId = 0;
+        // Its time runs out unseen: the line is what shows when the ticker is back.
+        if (m_bNotice) EndNotice();
     }
 }
 

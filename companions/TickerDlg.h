@@ -44,6 +44,9 @@ public:
     // seconds. With `forceRefresh` the line is rendered afresh even for the same entry (after a
     // player command: its tags may have been read again).
     void ShowCurrent(const CCurrentEntry& current, int elapsedSec, bool forceRefresh);
+    // Shows `text` in the band in place of the line for about a second (kNoticeMs); the line
+    // stands still meanwhile. A text wider than the band is cut.
+    void ShowNotice(const std::string& text);
 
 protected:
     const fw::MessageTable& GetMessageTable() const override;
@@ -67,6 +70,8 @@ private:
     // Fills the band white and copies the visible part of the strip into it.
     void DrawBand();
     void ShowBackBuffer(HDC dc) const;
+    // The notice's time is over: the band shows the line again.
+    void EndNotice();
     void ReleaseDrawing();
 
     Clock m_pfnNow;
@@ -85,4 +90,8 @@ private:
     fw::CBackBuffer m_backBuffer; // on IDB_TICKER: the skin, digits and band
     fw::CBitmap m_bmpDigits;      // IDB_DIGITS
     fw::CBackBuffer m_text;       // the text font, on the strip: the whole current text
+    fw::CBackBuffer m_notice;     // the text font, on the notice's text while one is shown
+    int m_nNoticeWidth = 0;       // of the notice's text, cut to the band
+    bool m_bNotice = false;       // the band shows the notice
+    DWORD m_dwNoticeSince = 0;    // tick count when it was shown
 };

@@ -12,4 +12,7 @@ namespace ticker {
 // ui::kTickerBanner.
 std::string TickerText(const CTrackEntry* pEntry);
 
+// What the band shows for a moment after the volume was set to `percent`.
+std::string VolumeText(int percent);
+
 } // namespace ticker

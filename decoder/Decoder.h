@@ -50,6 +50,14 @@ public:
     // STATE_STOPPED (also with nothing open), STATE_PLAYING or STATE_PAUSED; writes the
     // elapsed playing time in whole seconds.
     virtual int GetState(int* pElapsedSec) = 0;
+    // The playing or paused file to the start of its frame that holds `millisecond` (before 0:
+    // its start), still playing or paused; at or past its end, the file ends as at its natural
+    // end (NOTIFY_END follows). False, nothing changed, when nothing plays or is paused.
+    virtual bool Seek(int millisecond) = 0;
+    // The heard position of the playing or paused file in milliseconds; false otherwise.
+    virtual bool GetPosition(int* pMillisecond) = 0;
+    // The player's own volume, 0 to 100 percent: at once, and for every file played later.
+    virtual void SetVolume(int percent) = 0;
     // True when the file's information could be read; `pInfo` is untouched otherwise.
     virtual bool GetFileInfo(const std::string& path, CFileInfo* pInfo) = 0;
     virtual void StartCallback() = 0;

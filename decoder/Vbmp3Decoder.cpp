@@ -90,6 +90,21 @@ int CVbmp3Decoder::GetState(int* pElapsedSec) {
     return state;
 }
 
+bool CVbmp3Decoder::Seek(int millisecond) {
+    return vbmp3_seek(millisecond) != FALSE;
+}
+
+bool CVbmp3Decoder::GetPosition(int* pMillisecond) {
+    INT32 position = 0;
+    if (!vbmp3_getPosition(&position)) return false;
+    *pMillisecond = position;
+    return true;
+}
+
+void CVbmp3Decoder::SetVolume(int percent) {
+    vbmp3_setVolume(percent);
+}
+
 bool CVbmp3Decoder::GetFileInfo(const std::string& path, CFileInfo* pInfo) {
     VBMP3_TAG_INFO tag;
     VBMP3_STREAM_INFO stream;

@@ -15,6 +15,9 @@ public:
     void Pause() override;
     void Restart() override;
     int GetState(int* pElapsedSec) override;
+    bool Seek(int millisecond) override;
+    bool GetPosition(int* pMillisecond) override;
+    void SetVolume(int percent) override;
     bool GetFileInfo(const std::string& path, CFileInfo* pInfo) override;
     void StartCallback() override;
     void StopCallback() override;

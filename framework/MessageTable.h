@@ -153,6 +153,33 @@ template <> struct Crack<WM_HOTKEY> { // void OnHotKey(int id, UINT modifiers, U
     }
 };
 
+template <> struct Crack<WM_KEYDOWN> { // void OnKeyDown(UINT virtualKey): repeats included
+    template <class T> static LRESULT Call(T& self, void (T::*h)(UINT), WPARAM w, LPARAM) {
+        (self.*h)(static_cast<UINT>(w));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_SETFOCUS> { // void OnSetFocus(HWND lost)
+    template <class T> static LRESULT Call(T& self, void (T::*h)(HWND), WPARAM w, LPARAM) {
+        (self.*h)(reinterpret_cast<HWND>(w));
+        return 0;
+    }
+};
+
+template <> struct Crack<WM_GETDLGCODE> { // UINT OnGetDlgCode(): the DLGC_* keys wanted
+    template <class T> static LRESULT Call(T& self, UINT (T::*h)(), WPARAM, LPARAM) {
+        return static_cast<LRESULT>((self.*h)());
+    }
+};
+
+template <> struct Crack<WM_MOUSEWHEEL> { // void OnMouseWheel(int delta): WHEEL_DELTA a notch up
+    template <class T> static LRESULT Call(T& self, void (T::*h)(int), WPARAM w, LPARAM) {
+        (self.*h)(GET_WHEEL_DELTA_WPARAM(w));
+        return 0;
+    }
+};
+
 template <> struct Crack<WM_COPYDATA> { // BOOL OnCopyData(HWND sender, COPYDATASTRUCT* data)
     template <class T>
     static LRESULT Call(T& self, BOOL (T::*h)(HWND, COPYDATASTRUCT*), WPARAM w, LPARAM l) {

@@ -1,5 +1,8 @@
 #include "playback/PlayerController.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 // The previous button starts the current entry again once this much of it has played.
 constexpr int kRestartAfterSec = 2;
@@ -141,6 +144,25 @@ bool CPlayerController::Command(int nCode, bool automatic) {
     // asks: nobody pressed anything.
     if (noSound && !automatic) m_view.ShowNoSoundDevice();
     return true;
+}
+
+bool CPlayerController::Seek(int deltaMs) {
+    ShowPendingOutcome();
+    int position = 0;
+    // Stopped, or at its end while its last moment still sounds: nothing to move in.
+    if (!m_decoder.GetPosition(&position)) return false;
+    const long long target = static_cast<long long>(position) + deltaMs;
+    m_decoder.StopCallback();
+    const bool moved = m_decoder.Seek(static_cast<int>(std::clamp<long long>(target, 0, INT_MAX)));
+    // What the decoder said of the old place and has not been handled yet would show it again.
+    if (moved) m_queue.TrackChanging();
+    int elapsedSec = 0;
+    const int state = m_decoder.GetState(&elapsedSec);
+    m_decoder.StartCallback();
+    // Past the end the track has ended: its end notice, on its way, moves on.
+    if (moved && state != IDecoder::STATE_STOPPED)
+        m_view.TellTicker(m_playlist.Current(), IDecoder::NOTIFY_ELAPSED, elapsedSec);
+    return moved;
 }
 
 void CPlayerController::ShowOutcome(int index, int oldIndex, int elapsedSec,

@@ -24,6 +24,11 @@ public:
     // out of range, no entry to take) or when the user had a missing file's entry removed.
     bool PlayerControl(int nCode);
 
+    // Moves the playing or paused track by `deltaMs` (negative: back; before its start: to its
+    // start; past its end: it ends, and the end notice plays the next entry) and shows the new
+    // position. False when nothing plays or is paused: nothing happens then.
+    bool Seek(int deltaMs);
+
     // A decoder notification, on the window thread: code 4 (the track has ended) plays the
     // next entry; any other code carries the elapsed seconds to the ticker.
     void OnDecoderNotify(int code, int value);

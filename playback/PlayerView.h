@@ -48,7 +48,7 @@ public:
 class INotificationQueue {
 public:
     virtual ~INotificationQueue() = default;
-    // The decoder's open track is going away (notifications are off): whatever the decoder
-    // said about it and has not been handled yet is stale from now on.
+    // The decoder's open track is going away or moves to another place (notifications are off):
+    // whatever the decoder said about it and has not been handled yet is stale from now on.
     virtual void TrackChanging() = 0;
 };

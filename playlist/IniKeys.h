@@ -20,6 +20,8 @@ constexpr char kPosX[] = "DLGPOSX";
 constexpr char kPosY[] = "DLGPOSY";
 constexpr char kTopmost[] = "DLGMTOP";
 constexpr char kAutoShrink[] = "DLGMMIN";
+// The player's volume in percent; older versions do not read it.
+constexpr char kVolume[] = "VOLUME";
 
 // Texts are read back through a buffer of this many bytes, the terminating zero included.
 constexpr int kTextBufferSize = 4095;

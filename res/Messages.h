@@ -19,6 +19,9 @@ enum : UINT {
     WM_PLAYLIST_CLOSE = 6004,
     // Playlist editor to main window: wParam = the playlist index to play.
     WM_PLAYLIST_PLAY = 6005,
+    // Mini window to main window: a key pressed there (the main window acts on the arrow keys).
+    // wParam = its virtual key, lParam = 1 when Shift was held, else 0.
+    WM_MINI_KEY = 6006,
 };
 
 // Posted by the main window to itself: take the files of the command line, once it is up.

@@ -8,6 +8,9 @@ constexpr char kProductTitle[] = "ぴこもちＭＰ３プレーヤー";
 // The ticker's line while no entry is current.
 constexpr char kTickerBanner[] = "いまはなんにもえらばれてないよ～。きょくをいれてね♪";
 
+// The ticker's band, for a moment after the volume changed; %d is the new volume in percent.
+constexpr char kVolumeFormat[] = "おとのおおきさ %d％";
+
 // Exit confirmation (Yes / No).
 constexpr char kExitText[] = "どうせすてるんでしょ？";
 constexpr char kExitCaption[] = "きえてほしい？";

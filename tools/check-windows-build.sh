@@ -1,6 +1,6 @@
 #!/bin/sh
 # Checks a Windows build's bin folder: VBMP3.dll exists for the expected architecture and exports
-# exactly the thirteen undecorated names of the decoder library. Prints the exports it found.
+# exactly the sixteen undecorated names of the decoder library. Prints the exports it found.
 # Usage: check-windows-build.sh BIN_DIR i386|x86-64
 set -u
 # Tool output is parsed below: keep it in English whatever the caller's locale.
@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 
 dll=$bin/VBMP3.dll
 expected="vbmp3_callback vbmp3_close vbmp3_free vbmp3_getFileInfo vbmp3_getState vbmp3_init
-vbmp3_open vbmp3_pause vbmp3_play vbmp3_restart vbmp3_startCallback vbmp3_stop vbmp3_stopCallback"
+vbmp3_open vbmp3_pause vbmp3_play vbmp3_restart vbmp3_startCallback vbmp3_stop vbmp3_stopCallback
+vbmp3_getPosition vbmp3_seek vbmp3_setVolume"
 if [ ! -f "$dll" ]; then
   fail "$dll does not exist"
 else

@@ -183,7 +183,9 @@ TEST_F(PlayerDlgTest, PopupMenuHoldsTheCommandsInOrder) {
 
 TEST_F(PlayerDlgTest, TeardownReleasesTheDecoderFirstAndTheWindowLast) {
     auto dlg = OpenDlg();
-    EXPECT_EQ((std::vector<std::string>{"Init", "SetCallback"}), decoder.Calls());
+    // The volume the INI file keeps (none: full) before anything plays.
+    EXPECT_EQ((std::vector<std::string>{"Init", "SetCallback", "SetVolume(100)"}),
+              decoder.Calls());
     decoder.ClearCalls();
     HWND hwnd = dlg->Hwnd();
     dlg->DestroyWindow();

@@ -65,13 +65,13 @@ TEST_F(PlayerDlgTest, AUtf16FileIsReadAndWrittenBackAsUtf16ByBothWriters) {
         });
         ASSERT_EQ(1u, boxes.Shown().size());
 
-        // The missing setting goes after the section's last line, which gets a line break.
+        // The missing settings go after the section's last line, which gets a line break.
         EXPECT_EQ(kOther + L"[VIZURE3]\r\nREGNUM=2\r\n" + kFirstEntry + L"FILENAME0001=" +
                       Widen(folder / "新曲.mp3") +
                       L"\r\nTRACKNAME0001=新しい\r\nARTISTNAME0001=だれか\r\n"
                       L"TOTALSEC0001=61\r\nREADDATA0001=1\r\n"
                       L"DLGPOSX=31\r\nDLGPOSY=42\r\nDLGMTOP=0\r\n" +
-                      kNote + L"\r\nDLGMMIN=0\r\n",
+                      kNote + L"\r\nDLGMMIN=0\r\nVOLUME=100\r\n",
                   Utf16Text(ReadFileBytes(iniPath), bigEndian));
 
         // The next start finds both.

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/PlayerDlgFixture.h"
+#include "tests/support/ModalRun.h"
 #include "tests/support/PopupMenuScript.h"
 
 #include <vector>
@@ -89,6 +90,17 @@ TEST_F(MiniWindow, ADoubleClickShrinksAndTheMiniWindowBringsThePlayerBackWhereIt
     EXPECT_EQ(200, Rect(dlg->Hwnd()).top);
     DoubleClickMain(200, 180); // each shrink places the mini window again
     EXPECT_EQ(Rect(dlg->Hwnd()).right, Rect(mini).right);
+    RestoreFromMini();
+}
+
+TEST_F(MiniWindow, TheKeyboardComesToItAndItsKeysActOnThePlayer) {
+    DoubleClickMain(200, 180);
+    ASSERT_TRUE(IsShrunk(*dlg));
+    EXPECT_EQ(mini, ::GetFocus()); // not its picture, which would take the arrows to move on
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_DOWN, 1);
+    PumpMessages();
+    EXPECT_EQ(90, decoder.Volume());
     RestoreFromMini();
 }
 

@@ -4,12 +4,14 @@
 
 #include "companions/TickerDlg.h"
 #include "companions/TickerLayout.h"
+#include "companions/TickerText.h"
 #include "playback/ControlCodes.h"
 #include "res/Messages.h"
 #include "res/UiText.h"
 #include "res/resource.h"
 #include "tests/companions/TickerPixels.h"
 #include "tests/support/ModalRun.h"
+#include "tests/support/ResourceCounts.h"
 #include "tests/support/PopupMenuScript.h"
 
 namespace {
@@ -216,6 +218,33 @@ TEST_F(Ticker, StandsAboveThePlayerFollowsItAndHearsItOnlyWhenOn) {
     EXPECT_EQ(300, At().x);
     ::SendMessageA(dlg->Hwnd(), WM_MINI_RESTORE, 0, 0);
     EXPECT_FALSE(::IsWindowVisible(ticker));
+}
+
+TEST_F(Ticker, VolumeKeysShowTheVolumeForAMomentAndKeepTheLine) {
+    Open({{kArtist, kTitle}});
+    ClickTickerKey();
+    auto press = [this](UINT key, int times) {
+        for (int i = 0; i < times; ++i)
+            ::PostMessageA(dlg->Hwnd(), WM_KEYDOWN, key, 1); // as the keyboard's repeat sends it
+        PumpMessages();
+    };
+    press(VK_DOWN, 1);
+    const int gdiObjects = CountGdiObjects(); // with the first notice's bitmap
+    press(VK_DOWN, 24);                       // down to silence, and further: it stays there
+    EXPECT_EQ(0, decoder.Volume());
+    EXPECT_EQ("0", IniValue("VOLUME"));
+    EXPECT_EQ(BandShowing(ticker::VolumeText(0)).rgb, Band().rgb);
+    EXPECT_EQ(gdiObjects, CountGdiObjects()); // each notice's bitmap replaces the one before
+    press(VK_UP, 3);
+    EXPECT_EQ(15, decoder.Volume());
+    EXPECT_EQ(BandShowing(ticker::VolumeText(15)).rgb, Band().rgb);
+
+    Tick(); // within the moment: still the volume, and the line has not moved meanwhile
+    EXPECT_EQ(BandShowing(ticker::VolumeText(15)).rgb, Band().rgb);
+    ::Sleep(1100);
+    Tick();
+    EXPECT_EQ(BandShowing(kLine).rgb, Band().rgb);
+    EXPECT_EQ(15, decoder.Volume());
 }
 
 } // namespace

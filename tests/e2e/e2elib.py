@@ -216,6 +216,12 @@ class Player:
     def geometry(self):
         return window_geometry(self.window)
 
+    def exit(self):
+        """Escape, and "yes" to the exit question: the player ends."""
+        self.key("Escape")
+        self.answer_box("きえてほしい？", "y")
+        self.wait_exit()
+
     def wait_exit(self, timeout=20.0):
         return self.process.wait(timeout)
 

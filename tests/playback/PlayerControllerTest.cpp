@@ -368,4 +368,37 @@ TEST_F(PlayerControllerTest, OtherNotificationsCarryTheElapsedTimeToTheTicker) {
     EXPECT_TRUE(decoder.Calls().empty());
 }
 
+TEST_F(PlayerControllerTest, SeeksMoveWithinThePlayingOrPausedTrackAndPastItsEndMoveOn) {
+    Fill(3);
+    EXPECT_FALSE(controller.Seek(5000)); // stopped: nothing at all
+    EXPECT_TRUE(decoder.Calls().empty());
+
+    StartPlaying(1);
+    decoder.elapsedSec = 12;
+    ASSERT_TRUE(controller.Seek(5000));
+    EXPECT_EQ((Calls{"StopCallback", "Seek(17000)", "StartCallback"}), decoder.Calls());
+    // The notices of the old place are stale; the ticker shows the new one at once.
+    EXPECT_EQ(1, view.trackChanges);
+    ASSERT_EQ(1u, view.ticker.size());
+    EXPECT_EQ(1, view.ticker[0].index);
+    EXPECT_EQ(17, view.ticker[0].elapsedSec);
+
+    ASSERT_TRUE(controller.PlayerControl(PC_PLAYPAUSE));
+    decoder.ClearCalls();
+    ASSERT_TRUE(controller.Seek(-30000)); // paused, and before the start: to 0, still paused
+    EXPECT_EQ((Calls{"StopCallback", "Seek(0)", "StartCallback"}), decoder.Calls());
+    EXPECT_EQ(IDecoder::STATE_PAUSED, decoder.State());
+    EXPECT_EQ(0, view.ticker.back().elapsedSec);
+
+    ASSERT_TRUE(controller.PlayerControl(PC_PLAYPAUSE));
+    decoder.elapsedSec = 58;
+    decoder.ClearCalls();
+    const size_t told = view.ticker.size();
+    ASSERT_TRUE(controller.Seek(5000)); // past the 60 s end: the track ends as at its end
+    EXPECT_EQ(told, view.ticker.size());
+    controller.OnDecoderNotify(IDecoder::NOTIFY_END, 1);
+    EXPECT_EQ(2, Current());
+    EXPECT_EQ(IDecoder::STATE_PLAYING, decoder.State());
+}
+
 } // namespace

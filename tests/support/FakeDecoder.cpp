@@ -44,6 +44,7 @@ void CFakeDecoder::Close() {
     m_open = false;
     m_openPath.clear();
     m_state = STATE_STOPPED;
+    m_bEndDue = false;
 }
 
 bool CFakeDecoder::Play() {
@@ -59,6 +60,7 @@ void CFakeDecoder::Stop() {
     Record("Stop");
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     m_state = STATE_STOPPED;
+    m_bEndDue = false;
 }
 
 void CFakeDecoder::Pause() {
@@ -81,6 +83,37 @@ int CFakeDecoder::GetState(int* pElapsedSec) {
     return m_state;
 }
 
+bool CFakeDecoder::Seek(int millisecond) {
+    Record("Seek(" + std::to_string(millisecond) + ")");
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    if (m_state == STATE_STOPPED) return false;
+    if (millisecond >= lengthMs) {
+        m_state = STATE_STOPPED;
+        m_bEndDue = true;
+    } else {
+        elapsedSec = millisecond > 0 ? millisecond / 1000 : 0;
+    }
+    return true;
+}
+
+bool CFakeDecoder::GetPosition(int* pMillisecond) {
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    if (m_state == STATE_STOPPED) return false;
+    *pMillisecond = elapsedSec * 1000;
+    return true;
+}
+
+void CFakeDecoder::SetVolume(int percent) {
+    Record("SetVolume(" + std::to_string(percent) + ")");
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    m_volume = percent;
+}
+
+int CFakeDecoder::Volume() const {
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    return m_volume;
+}
+
 bool CFakeDecoder::GetFileInfo(const std::string& path, CFileInfo* pInfo) {
     Record("GetFileInfo(" + path + ")");
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
@@ -93,14 +126,18 @@ bool CFakeDecoder::GetFileInfo(const std::string& path, CFileInfo* pInfo) {
 void CFakeDecoder::StartCallback() {
     Record("StartCallback");
     bool heard = false;
+    bool ended = false;
     {
         std::lock_guard<std::recursive_mutex> lock(m_mutex);
         m_callbacksOn = true;
         heard = m_bFirstSampleDue && m_state == STATE_PLAYING;
         m_bFirstSampleDue = false;
+        ended = m_bEndDue;
+        m_bEndDue = false;
     }
     // As the library does once the track played last is heard: its first sample sounds.
     if (heard) Notify(NOTIFY_ELAPSED, 0);
+    if (ended) Notify(NOTIFY_END, 1);
 }
 
 void CFakeDecoder::StopCallback() {

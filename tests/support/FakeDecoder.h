@@ -24,6 +24,9 @@ public:
     void Pause() override;
     void Restart() override;
     int GetState(int* pElapsedSec) override;
+    bool Seek(int millisecond) override;
+    bool GetPosition(int* pMillisecond) override;
+    void SetVolume(int percent) override;
     bool GetFileInfo(const std::string& path, CFileInfo* pInfo) override;
     void StartCallback() override;
     void StopCallback() override;
@@ -35,6 +38,9 @@ public:
     std::map<std::string, CFileInfo> fileInfo;
     // Elapsed seconds that GetState reports while a file is playing or paused.
     int elapsedSec = 0;
+    // Length of every open file in milliseconds: a seek to it or past it ends the file, whose
+    // end notice comes once notifications are on.
+    int lengthMs = 60000;
     // No sound device: Play fails and the state stays stopped.
     bool noDevice = false;
     // Runs inside the named call (e.g. "StopCallback"), before it takes effect: lets a test
@@ -58,6 +64,8 @@ public:
     std::string OpenPath() const;
     int State() const;
     bool CallbacksOn() const;
+    // The volume last set (100 until set).
+    int Volume() const;
 
 private:
     void Record(const std::string& call);
@@ -71,5 +79,8 @@ private:
     bool m_open = false;
     int m_state = STATE_STOPPED;
     bool m_bFirstSampleDue = false; // played: the first elapsed notice (0) is due
+    // The position is the scripted elapsedSec in milliseconds; a seek sets elapsedSec.
     int m_getStateCalls = 0;
+    bool m_bEndDue = false; // a seek past the end: the end notice is due
+    int m_volume = 100;
 };
