@@ -184,8 +184,7 @@ TEST_F(PlayerDlgTest, PopupMenuHoldsTheCommandsInOrder) {
 TEST_F(PlayerDlgTest, TeardownReleasesTheDecoderFirstAndTheWindowLast) {
     auto dlg = OpenDlg();
     // The volume the INI file keeps (none: full) before anything plays.
-    EXPECT_EQ((std::vector<std::string>{"Init", "SetCallback", "SetVolume(100)"}),
-              decoder.Calls());
+    EXPECT_EQ((std::vector<std::string>{"Init", "SetCallback", "SetVolume(100)"}), decoder.Calls());
     decoder.ClearCalls();
     HWND hwnd = dlg->Hwnd();
     dlg->DestroyWindow();
