@@ -97,16 +97,25 @@ def main():
     with open(sink.log + ".start") as f:
         sink_start = float(f.read())
     found = seeks.stretches(heard, reference)
-    lags = []
+    heard_at = lambda frame: sink_start + sink.time_of_byte(frame * seeks.FRAME_BYTES)
+    lags, olds = [], []
     for key in keys:
-        after = [h for h, _, _ in found if sink.time_of_byte(h * seeks.FRAME_BYTES) is not None and
-                 sink_start + sink.time_of_byte(h * seeks.FRAME_BYTES) > key]
-        if after:
-            lags.append((sink_start + sink.time_of_byte(after[0] * seeks.FRAME_BYTES) - key) * 1000)
+        # The first stretch that starts after the key, and the one it cut short.
+        i = next((i for i, (h, _, _) in enumerate(found) if i and heard_at(h) > key), None)
+        if i is None:
+            continue
+        lags.append((heard_at(found[i][0]) - key) * 1000)
+        h, _, frames = found[i - 1]
+        olds.append((heard_at(h + frames - 1) - key) * 1000)
     player.close()
     print("key to the new place heard, ms: " + ", ".join("%.0f" % lag for lag in lags))
+    print("key to the old place's last sample heard, ms: " +
+          ", ".join("%.0f" % old for old in olds))
     if lags:
-        print("median %.0f ms, longest %.0f ms (%d of %d keys found)" % (
+        xdotool = time.monotonic()
+    e2elib.xdotool("key", "Right")
+    print("one xdotool key (with nobody to take it): %.0f ms" % ((time.monotonic() - xdotool) * 1000))
+    print("median %.0f ms, longest %.0f ms (%d of %d keys found)" % (
             sorted(lags)[len(lags) // 2], max(lags), len(lags), len(keys)))
     print("player CPU over %.0f s: playing %.2f s, holding Right %.2f s" % (
         opts.hold, playing, holding))
