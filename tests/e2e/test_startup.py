@@ -17,8 +17,8 @@ class StartAndExit(unittest.TestCase):
         self.player.key("Escape")
         self.player.answer_box("きえてほしい？", "y")
         self.assertEqual(0, self.player.wait_exit())
-        self.assertEqual({"DLGPOSX": "0", "DLGPOSY": "0", "DLGMTOP": "0", "DLGMMIN": "0"},
-                         self.player.ini_values())
+        self.assertEqual({"DLGPOSX": "0", "DLGPOSY": "0", "DLGMTOP": "0", "DLGMMIN": "0",
+                          "VOLUME": "100"}, self.player.ini_values())
         self.assertTrue(self.player.read_ini().startswith("[VIZURE3]"))
         self.assertFalse(os.path.exists(os.path.join(self.player.folder, "VizuRE3.INI")))
 
