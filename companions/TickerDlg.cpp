@@ -25,6 +25,21 @@ HFONT CreateTickerFont() {
                          "ＭＳ Ｐゴシック");
 }
 
+// Draws `text` black on white into a new bitmap of `line` (which holds the text font), as wide
+// as the text but at most `maxWidth`; returns that width.
+int RenderLine(fw::CBackBuffer& line, HDC screenDC, const std::string& text, int maxWidth) {
+    SIZE extent{};
+    ::GetTextExtentPoint32A(line, text.data(), static_cast<int>(text.size()), &extent);
+    const int width = std::min(static_cast<int>(extent.cx), maxWidth);
+    line.ReplaceBitmap(::CreateCompatibleBitmap(screenDC, width, extent.cy));
+    const RECT all = {0, 0, width, ticker::kBandHeight};
+    ::FillRect(line, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetTextColor(line, RGB(0, 0, 0));
+    ::SetBkColor(line, RGB(255, 255, 255));
+    ::TextOutA(line, 0, 0, text.data(), static_cast<int>(text.size()));
+    return width;
+}
+
 } // namespace
 
 CTickerDlg::CTickerDlg(Clock pfnNow)
@@ -102,16 +117,7 @@ void CTickerDlg::ShowCurrent(const CCurrentEntry& current, int elapsedSec, bool 
 void CTickerDlg::ShowNotice(const std::string& text) {
     if (!m_backBuffer || !m_notice) return;
     fw::CClientDC screenDC(Hwnd());
-    SIZE extent{};
-    ::GetTextExtentPoint32A(m_notice, text.data(), static_cast<int>(text.size()), &extent);
-    m_nNoticeWidth = std::min(static_cast<int>(extent.cx), ticker::kBandWidth);
-    m_notice.ReplaceBitmap(
-        ::CreateCompatibleBitmap(screenDC, ticker::kBandWidth, ticker::kBandHeight));
-    const RECT all = {0, 0, ticker::kBandWidth, ticker::kBandHeight};
-    ::FillRect(m_notice, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetTextColor(m_notice, RGB(0, 0, 0));
-    ::SetBkColor(m_notice, RGB(255, 255, 255));
-    ::TextOutA(m_notice, 0, 0, text.data(), static_cast<int>(text.size()));
+    m_nNoticeWidth = RenderLine(m_notice, screenDC, text, ticker::kBandWidth);
     m_bNotice = true;
     m_dwNoticeSince = ::GetTickCount();
     DrawBand();
@@ -152,19 +158,8 @@ void CTickerDlg::DrawDigits(HDC screenDC, int index) {
 }
 
 void CTickerDlg::RebuildStrip(HDC screenDC, const std::string& text) {
-    SIZE extent{};
-    ::GetTextExtentPoint32A(m_text, text.data(), static_cast<int>(text.size()), &extent);
     // A text too wide for one bitmap is cut at the strip's right end.
-    const int width = std::min(static_cast<int>(extent.cx), ticker::kMaxStripWidth);
-    m_text.ReplaceBitmap(::CreateCompatibleBitmap(screenDC, width, extent.cy));
-
-    const RECT strip = {0, 0, width, ticker::kBandHeight};
-    ::FillRect(m_text, &strip, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetTextColor(m_text, RGB(0, 0, 0));
-    ::SetBkColor(m_text, RGB(255, 255, 255));
-    ::TextOutA(m_text, 0, 0, text.data(), static_cast<int>(text.size()));
-
-    m_scroll.SetText(width, m_pfnNow());
+    m_scroll.SetText(RenderLine(m_text, screenDC, text, ticker::kMaxStripWidth), m_pfnNow());
 }
 
 void CTickerDlg::DrawBand() {
